@@ -1,0 +1,77 @@
+#include "cli/cli.h"
+
+#include <filesystem>
+
+#include "cli/commands.h"
+#include "core/data/database.h"
+
+namespace hrs::cli {
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      StatusCommand(),
+      InitCommand(),
+  };
+  return commands;
+}
+
+namespace {
+
+void ProgramHelp(std::ostream& out) {
+  out << ProductTitle << " - command line\n\n"
+      << "Usage: hrs-cli [--data DIR] COMMAND [OPTIONS]\n\n"
+      << "  --data DIR   the data directory (default: the current directory)\n"
+      << "  --help       this text; COMMAND --help tells about one command\n\n"
+      << "Commands:\n";
+  for (const auto& c : Commands()) out << "  " << c.name << std::string(12 - std::string(c.name).size(), ' ')
+                                       << c.summary << "\n";
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock) {
+  DataLocation location;
+  location.dataDir = std::filesystem::current_path();
+  size_t i = 0;
+  for (; i < args.size(); ++i) {
+    if (args[i] == "--help" || args[i] == "-h") {
+      ProgramHelp(out);
+      return ExitOk;
+    }
+    if (args[i] == "--data") {
+      if (i + 1 >= args.size()) {
+        err << "hrs-cli: --data needs a directory\n";
+        return ExitUsage;
+      }
+      std::error_code ec;
+      location.dataDir = std::filesystem::absolute(args[++i], ec);
+      if (ec || !std::filesystem::is_directory(location.dataDir, ec)) {
+        err << "hrs-cli: no such directory: " << args[i] << "\n";
+        return ExitDataProblem;
+      }
+      continue;
+    }
+    break;
+  }
+  if (i >= args.size()) {
+    ProgramHelp(err);
+    return ExitUsage;
+  }
+  const std::string name = args[i];
+  for (const auto& c : Commands()) {
+    if (name != c.name) continue;
+    CliContext ctx{location, {args.begin() + static_cast<long>(i) + 1, args.end()}, out, err, clock};
+    for (const auto& a : ctx.args) {
+      if (a == "--help" || a == "-h") {
+        out << c.help;
+        return ExitOk;
+      }
+    }
+    return c.run(ctx);
+  }
+  err << "hrs-cli: unknown command \"" << name << "\"\n";
+  ProgramHelp(err);
+  return ExitUsage;
+}
+
+}  // namespace hrs::cli

@@ -1,0 +1,10 @@
+#pragma once
+#include "cli/cli.h"
+
+namespace hrs::cli {
+
+// One function per command, each in its own file.
+Command StatusCommand();
+Command InitCommand();
+
+}  // namespace hrs::cli

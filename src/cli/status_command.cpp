@@ -1,0 +1,36 @@
+#include "cli/console_dialogs.h"
+#include "cli/commands.h"
+#include "core/shell/startup.h"
+#include "core/shell/status_summary.h"
+
+namespace hrs::cli {
+
+namespace {
+
+int RunStatus(CliContext& ctx) {
+  if (!ctx.args.empty()) {
+    ctx.err << "hrs-cli status: unexpected argument \"" << ctx.args.front() << "\"\n";
+    return ExitUsage;
+  }
+  Database db;
+  db.location = ctx.location;
+  // Read only: creation and repair questions are refused; an empty club is fine.
+  ConsoleDialogs dialogs(ctx.err, {"No players in the database"});
+  if (LoadDatabase(db, dialogs, ctx.clock) != StartupStep::Done) return ExitDataProblem;
+  ctx.out << StatusDirectoryText(db.location.DataDir().string(), 45) << "\n";
+  for (const auto& line : StatusSummaryLines(db)) ctx.out << line << "\n";
+  return ExitOk;
+}
+
+}  // namespace
+
+Command StatusCommand() {
+  return {"status", "print the status summary of the database",
+          "Usage: hrs-cli [--data DIR] status\n\n"
+          "Loads the setup, the players and the rating statistics and prints the\n"
+          "data directory and the summary of the status window. Nothing is written;\n"
+          "a missing or damaged file is reported and the exit status is 2.\n",
+          RunStatus};
+}
+
+}  // namespace hrs::cli

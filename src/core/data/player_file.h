@@ -1,0 +1,28 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/data/data_location.h"
+#include "core/data/player_record.h"
+#include "core/platform/dialogs.h"
+
+namespace hrs {
+
+// One line of the player file.
+std::string PlayerLine(const PlayerRecord& p);
+std::string PlayerFileBytes(const PlayerTable& table);
+
+enum class PlayerParse { Ok, Malformed, TooMany };
+// Fills the table from the file's bytes with the loading rules (Sys Id 0 is
+// the position, membership numbers below 10000 are none). On Malformed the
+// table holds no players; on TooMany nothing beyond the capacity is touched.
+PlayerParse ParsePlayerFile(std::string_view bytes, PlayerTable& table);
+
+// Loads the player file at start-up with its questions. False ends start-up.
+bool LoadPlayers(const DataLocation& where, PlayerTable& table, Dialogs& dialogs);
+
+// Rewrites the player file whole (PlayerCount capped to the capacity).
+std::optional<std::string> SavePlayers(const DataLocation& where, PlayerTable& table);
+
+}  // namespace hrs

@@ -1,0 +1,73 @@
+#include "core/data/rating_stats_file.h"
+
+#include "core/data/file_io.h"
+#include "core/data/write_form.h"
+
+namespace hrs {
+
+std::string RatingStatsBytes(const RatingStats& stats, int playerCount) {
+  std::string out;
+  out.reserve(static_cast<size_t>(playerCount) * 70);
+  for (int id = 1; id <= playerCount; ++id) {
+    WriteFormLine line;
+    for (int c = 1; c <= 13; ++c) line.Number(stats.At(id, c));
+    out += line.Str();
+  }
+  return out;
+}
+
+bool ParseRatingStats(std::string_view bytes, int playerCount, RatingStats& stats) {
+  WriteFormReader r(bytes);
+  for (int id = 1; id <= playerCount; ++id) {
+    for (int c = 1; c <= 13; ++c) {
+      auto v = r.Int16();
+      if (!v) return false;
+      stats.At(id, c) = *v;
+    }
+  }
+  return true;
+}
+
+bool LoadRatingStatistics(const DataLocation& where, RatingStats& stats, int playerCount, int firstRating,
+                          Dialogs& dialogs) {
+  stats.Clear();
+  const auto path = where.DataPath(StatFile);
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) {
+    if (dialogs.Message("File of rating statistics not found\r\rPlease confirm file creation", Buttons::OkCancel,
+                        Icon::Question) != Answer::Ok)
+      return false;
+    if (auto error = SaveRatingStatistics(where, stats, playerCount)) {
+      dialogs.Message("The file of rating statistics could not be written.\r" + *error, Buttons::Ok,
+                      Icon::Critical);
+      return false;
+    }
+    // Rows without a player start from the default, as after a normal load.
+    for (int id = playerCount + 1; id <= PlayerCapacity; ++id) stats.At(id, 1) = static_cast<int16_t>(firstRating);
+    return true;
+  }
+  if (!ParseRatingStats(*bytes, playerCount, stats)) {
+    if (dialogs.Message("Rating statistics not found\r\rPlease confirm if this is correct", Buttons::YesNo,
+                        Icon::Question) != Answer::Yes)
+      return false;
+    stats.Clear();
+    for (int id = 1; id <= PlayerCapacity; ++id) stats.At(id, 1) = static_cast<int16_t>(firstRating);
+    KeepDamagedCopy(path, *bytes);
+    if (auto error = SaveRatingStatistics(where, stats, playerCount)) {
+      dialogs.Message("The file of rating statistics could not be written.\r" + *error, Buttons::Ok,
+                      Icon::Critical);
+      return false;
+    }
+    return true;
+  }
+  for (int id = playerCount + 1; id <= PlayerCapacity; ++id) stats.At(id, 1) = static_cast<int16_t>(firstRating);
+  return true;
+}
+
+std::optional<std::string> SaveRatingStatistics(const DataLocation& where, const RatingStats& stats,
+                                                int playerCount) {
+  if (playerCount <= 0) return std::nullopt;
+  return WriteFileAtomically(where.DataPath(StatFile), RatingStatsBytes(stats, playerCount));
+}
+
+}  // namespace hrs

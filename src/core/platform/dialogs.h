@@ -1,0 +1,41 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hrs {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Question, Information, Warning, Critical };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct FontChoice {
+  std::string family;
+  int pointSize = 10;
+};
+
+// Every question and message of the system goes through here. A text with
+// line breaks is one string with "\r" between its lines. An empty title
+// means the program's own name.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  virtual Answer Message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                         const std::string& title = {}) = 0;
+  // The text typed, or nothing when the operator cancelled.
+  virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                           const std::string& defaultText) = 0;
+  virtual void Beep() = 0;
+  // filter: "Description (*.csv *.txt)" style patterns; the chosen path or nothing.
+  virtual std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter,
+                                                    const std::string& directory) = 0;
+  virtual std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
+                                                    const std::string& directory) = 0;
+  // A fixed-pitch font, or nothing when cancelled.
+  virtual std::optional<FontChoice> ChooseFixedFont(const FontChoice& current) = 0;
+  // The printer dialog before a printout; false when cancelled.
+  virtual bool ChoosePrinter() = 0;
+};
+
+}  // namespace hrs

@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+namespace hrs {
+
+enum class Orientation { Portrait, Landscape };
+
+// A printed document: report builders in core send lines and page breaks.
+class PrintJob {
+ public:
+  virtual ~PrintJob() = default;
+  virtual void SetFont(const std::string& family, int pointSize) = 0;
+  virtual void SetOrientation(Orientation orientation) = 0;
+  virtual void PrintLine(const std::string& text) = 0;
+  virtual void NewPage() = 0;
+  virtual void EndDoc() = 0;
+  virtual int PageNumber() const = 0;
+};
+
+}  // namespace hrs

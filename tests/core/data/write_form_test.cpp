@@ -1,0 +1,94 @@
+#include "core/data/write_form.h"
+
+#include <gtest/gtest.h>
+
+#include "core/data/text_field.h"
+
+namespace hrs {
+namespace {
+
+std::vector<std::string> Texts(std::string_view bytes) {
+  std::vector<std::string> out;
+  for (const auto& v : SplitWriteForm(bytes)) out.push_back(v.text);
+  return out;
+}
+
+TEST(WriteFormReader, SplitsValuesAcrossLinesWithCrLfOrLf) {
+  EXPECT_EQ(Texts("1,\"a\",2\r\n3\r\n"), (std::vector<std::string>{"1", "a", "2", "3"}));
+  EXPECT_EQ(Texts("1,\"a\",2\n3\n"), (std::vector<std::string>{"1", "a", "2", "3"}));
+  // No final line break.
+  EXPECT_EQ(Texts("1,2\r\n3"), (std::vector<std::string>{"1", "2", "3"}));
+}
+
+TEST(WriteFormReader, EmptyLineIsOneValueAndTrailingCommaAddsOne) {
+  EXPECT_EQ(Texts("1\r\n\r\n2\r\n"), (std::vector<std::string>{"1", "", "2"}));
+  EXPECT_EQ(Texts("1,2,\r\n"), (std::vector<std::string>{"1", "2", ""}));
+  // Blank lines at the very end hold no values.
+  EXPECT_EQ(Texts("1\r\n\r\n\r\n"), (std::vector<std::string>{"1"}));
+}
+
+TEST(WriteFormReader, QuotedValuesKeepCommasAndSpacesUnquotedAreTrimmed) {
+  auto v = SplitWriteForm("\"Smith, John\",  42  ,\" padded \"\r\n");
+  ASSERT_EQ(v.size(), 3u);
+  EXPECT_EQ(v[0].text, "Smith, John");
+  EXPECT_TRUE(v[0].quoted);
+  EXPECT_EQ(v[1].text, "42");
+  EXPECT_FALSE(v[1].quoted);
+  EXPECT_EQ(v[2].text, " padded ");
+}
+
+TEST(WriteFormReader, NumbersMayBeQuotedAndEmptyReadsAsZero) {
+  WriteFormReader r("\"12\",,-7, 3 ,abc,40000\r\n");
+  EXPECT_EQ(r.Int16(), 12);
+  EXPECT_EQ(r.Int16(), 0);
+  EXPECT_EQ(r.Int16(), -7);
+  EXPECT_EQ(r.Int16(), 3);
+  EXPECT_EQ(r.Int16(), std::nullopt);  // not a number
+  EXPECT_EQ(r.Int16(), std::nullopt);  // beyond 16 bits
+  EXPECT_TRUE(r.AtEnd());
+  EXPECT_EQ(r.Int16(), std::nullopt);  // past the end
+}
+
+TEST(WriteFormReader, LineEndIsKnownForEachValue) {
+  WriteFormReader r("1,2\r\n3\r\n");
+  r.Next();
+  EXPECT_FALSE(r.AtLineEnd());
+  r.Next();
+  EXPECT_TRUE(r.AtLineEnd());
+  EXPECT_EQ(r.NextLine(), 1u);
+}
+
+TEST(WriteFormReader, DateValues) {
+  WriteFormReader r("#1997-08-15 14:30:00#\r\n");
+  auto d = r.Date();
+  ASSERT_TRUE(d);
+  EXPECT_EQ(*d, (DateTime{{1997, 8, 15}, 14, 30, 0}));
+  EXPECT_EQ(ParseWriteFormDate("#1997-13-15 14:30:00#"), std::nullopt);
+  EXPECT_EQ(ParseWriteFormDate("garbage"), std::nullopt);
+}
+
+TEST(WriteFormLine, WritesExactBytes) {
+  EXPECT_EQ(WriteFormLine().Text("a").Number(-3).Raw("").Str(), "\"a\",-3,\r\n");
+  EXPECT_EQ(WriteFormLine().Date({{1997, 8, 15}, 14, 30, 0}).Str(), "#1997-08-15 14:30:00#\r\n");
+}
+
+TEST(WriteFormLine, TextThatWouldBreakTheFileIsMadeSafe) {
+  EXPECT_EQ(WriteFormLine().Text("say \"hi\"\r\nnow").Str(), "\"say 'hi'  now\"\r\n");
+  // A comma inside quoted text survives a round trip.
+  const std::string line = WriteFormLine().Text("Smith, John").Number(1).Str();
+  EXPECT_EQ(Texts(line), (std::vector<std::string>{"Smith, John", "1"}));
+}
+
+TEST(TextField, NeverSetEmptyAndNumberZeroRoundTrip) {
+  auto v = SplitWriteForm("x,,\"\",0,\"0012001 0003\"\r\n");
+  ASSERT_EQ(v.size(), 5u);
+  EXPECT_EQ(TextField::FromValue(v[1]).kind, TextField::Kind::Unset);
+  EXPECT_EQ(TextField::FromValue(v[2]).kind, TextField::Kind::Text);
+  EXPECT_EQ(TextField::FromValue(v[3]).kind, TextField::Kind::Number);
+  WriteFormLine line;
+  for (size_t i = 1; i < v.size(); ++i) WriteTextField(line, TextField::FromValue(v[i]));
+  EXPECT_EQ(line.Str(), ",\"\",0,\"0012001 0003\"\r\n");
+}
+
+}  // namespace
+}  // namespace hrs
