@@ -1,0 +1,29 @@
+#include "core/data/month_file.h"
+
+#include "core/data/file_io.h"
+#include "core/data/transaction_names.h"
+#include "core/data/write_form.h"
+
+namespace hrs {
+
+std::vector<Transaction> ParseMonthFile(std::string_view bytes) {
+  WriteFormReader r(bytes);
+  std::vector<Transaction> out;
+  while (!r.AtEnd()) {
+    auto date = r.Text();
+    auto first = r.Text();
+    auto second = r.Text();
+    auto code = r.Text();
+    if (!date || !first || !second || !code) break;
+    out.push_back({std::move(*date), std::move(*first), std::move(*second), std::move(*code)});
+  }
+  return out;
+}
+
+std::vector<Transaction> ReadMonthFile(const DataLocation& where, int year, int month) {
+  auto bytes = ReadWholeFile(where.DataPath(MonthFileName(year, month)));
+  if (!bytes) return {};
+  return ParseMonthFile(*bytes);
+}
+
+}  // namespace hrs
