@@ -1,0 +1,88 @@
+#include "core/data/rating_stats_file.h"
+
+#include <gtest/gtest.h>
+
+#include "core/data/prev_ranking_file.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace hrs {
+namespace {
+
+using test::ScriptedDialogs;
+using test::TempDir;
+
+TEST(RatingStatsFile, RoundTripAndRowsAfterPlayerCountGetFirstRating) {
+  TempDir dir;
+  RatingStats s;
+  s.At(1, 1) = 1600;
+  s.At(1, 13) = 1712;
+  s.At(2, 1) = 1500;
+  ASSERT_FALSE(SaveRatingStatistics(dir.Location(), s, 2));
+  EXPECT_EQ(dir.Read("ratstat.hrs"), "1600,0,0,0,0,0,0,0,0,0,0,0,1712\r\n1500,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+  ScriptedDialogs dialogs;
+  RatingStats back;
+  ASSERT_TRUE(LoadRatingStatistics(dir.Location(), back, 2, 1550, dialogs));
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(back.At(1, 13), 1712);
+  EXPECT_EQ(back.At(3, 1), 1550);
+  EXPECT_EQ(back.At(PlayerCapacity, 1), 1550);
+  EXPECT_EQ(back.At(3, 2), 0);
+}
+
+TEST(RatingStatsFile, FewerLinesThanPlayersAsksAndRewritesWithFirstRating) {
+  TempDir dir;
+  dir.Write("ratstat.hrs", "1600,0,0,0,0,0,0,0,0,0,0,0,1712\r\n");
+  ScriptedDialogs dialogs;
+  RatingStats s;
+  ASSERT_TRUE(LoadRatingStatistics(dir.Location(), s, 3, 1550, dialogs));
+  ASSERT_EQ(dialogs.MessageCalls().size(), 1u);
+  EXPECT_EQ(dialogs.MessageCalls()[0].text, "Rating statistics not found\r\rPlease confirm if this is correct");
+  EXPECT_EQ(dialogs.MessageCalls()[0].buttons, Buttons::YesNo);
+  const std::string row = "1550,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
+  EXPECT_EQ(dir.Read("ratstat.hrs"), row + row + row);
+  EXPECT_EQ(dir.Read("ratstat.hrs.damaged"), "1600,0,0,0,0,0,0,0,0,0,0,0,1712\r\n");
+}
+
+TEST(RatingStatsFile, RefusedRepairOrCreationEndsAndWritesNothing) {
+  TempDir dir;
+  dir.Write("ratstat.hrs", "1600,x\r\n");
+  ScriptedDialogs dialogs;
+  dialogs.Answer(Answer::No);
+  RatingStats s;
+  EXPECT_FALSE(LoadRatingStatistics(dir.Location(), s, 1, 1600, dialogs));
+  EXPECT_EQ(dir.Read("ratstat.hrs"), "1600,x\r\n");
+  TempDir empty;
+  dialogs.Answer(Answer::Cancel);
+  EXPECT_FALSE(LoadRatingStatistics(empty.Location(), s, 1, 1600, dialogs));
+  EXPECT_TRUE(empty.Files().empty());
+  EXPECT_EQ(dialogs.Messages().back(), "File of rating statistics not found\r\rPlease confirm file creation");
+}
+
+TEST(RatingStatsFile, CreationWritesZeroRowsAndNoPlayersWritesNothing) {
+  TempDir dir;
+  ScriptedDialogs dialogs;
+  RatingStats s;
+  ASSERT_TRUE(LoadRatingStatistics(dir.Location(), s, 1, 1600, dialogs));
+  EXPECT_EQ(dir.Read("ratstat.hrs"), "0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+  dir.Write("ratstat.hrs", "keep");
+  ASSERT_FALSE(SaveRatingStatistics(dir.Location(), s, 0));
+  EXPECT_EQ(dir.Read("ratstat.hrs"), "keep");
+}
+
+TEST(PrevRankingFile, DateLineThenSysIds) {
+  TempDir dir;
+  PrevRanking r{{{1997, 8, 15}, 14, 30, 0}, {12, 3, 57}};
+  ASSERT_FALSE(WritePrevRanking(dir.Location(), r));
+  EXPECT_EQ(dir.Read("orank.hrs"), "#1997-08-15 14:30:00#\r\n12\r\n3\r\n57\r\n");
+  auto back = ReadPrevRanking(dir.Location());
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->taken, r.taken);
+  EXPECT_EQ(back->sysIds, r.sysIds);
+  EXPECT_FALSE(ParsePrevRanking("\"not a date\"\r\n1\r\n"));
+  EXPECT_FALSE(ParsePrevRanking("#1997-08-15 14:30:00#\r\nabc\r\n"));
+  EXPECT_FALSE(ReadPrevRanking(TempDir().Location()));
+}
+
+}  // namespace
+}  // namespace hrs
