@@ -31,7 +31,10 @@ void SplitLine(std::string_view line, size_t lineNo, std::vector<FormValue>& out
     } else {
       size_t comma = line.find(',', i);
       const size_t end = comma == std::string_view::npos ? n : comma;
-      v.text = Trim(line.substr(i, end - i));
+      std::string_view t = line.substr(i, end - i);
+      while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+      while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+      v.text.assign(t.data(), t.size());
       out.push_back(std::move(v));
       if (comma == std::string_view::npos) break;
       i = comma + 1;
@@ -55,7 +58,7 @@ std::vector<FormValue> SplitWriteForm(std::string_view bytes) {
     start = lf + 1;
   }
   // Blank lines at the very end (an editor's extra line break) hold no values.
-  while (!lines.empty() && Trim(lines.back()).empty()) lines.pop_back();
+  while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string_view::npos) lines.pop_back();
   std::vector<FormValue> out;
   out.reserve(lines.size() * 4);
   for (size_t i = 0; i < lines.size(); ++i) SplitLine(lines[i], i, out);
@@ -79,9 +82,24 @@ std::optional<std::string> WriteFormReader::Text() {
 }
 
 std::optional<long long> WriteFormReader::Integer(long long lo, long long hi) {
-  auto v = Next();
-  if (!v) return std::nullopt;
-  const std::string t = Trim(v->text);
+  if (pos_ >= values_.size()) return std::nullopt;
+  const std::string& raw = values_[pos_++].text;
+  // Plain digits are by far the most common value; take them directly.
+  if (!raw.empty() && raw.size() <= 12) {
+    size_t i = raw[0] == '-' ? 1 : 0;
+    long long n = 0;
+    bool plain = i < raw.size();
+    for (size_t k = i; k < raw.size() && plain; ++k) {
+      if (raw[k] < '0' || raw[k] > '9') plain = false;
+      else n = n * 10 + (raw[k] - '0');
+    }
+    if (plain) {
+      if (i) n = -n;
+      if (n < lo || n > hi) return std::nullopt;
+      return n;
+    }
+  }
+  const std::string t = Trim(raw);
   if (t.empty()) return 0;
   auto value = NumericValue(t, true);
   if (!value) return std::nullopt;
