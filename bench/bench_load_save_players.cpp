@@ -5,34 +5,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
-#include "core/platform/dialogs.h"
+#include "cli/console_dialogs.h"
 
 namespace {
-
-class NoDialogs : public hrs::Dialogs {
- public:
-  hrs::Answer Message(const std::string& text, hrs::Buttons, hrs::Icon, const std::string&) override {
-    std::fprintf(stderr, "unexpected question: %s\n", text.c_str());
-    std::exit(1);
-  }
-  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  void Beep() override {}
-  std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<hrs::FontChoice> ChooseFixedFont(const hrs::FontChoice&) override { return std::nullopt; }
-  bool ChoosePrinter() override { return false; }
-};
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
@@ -65,7 +46,7 @@ int main(int argc, char** argv) {
   }
   if (hrs::SavePlayers(where, table) || hrs::SaveRatingStatistics(where, stats, table.PlayerCount)) return 1;
 
-  NoDialogs dialogs;
+  hrs::cli::ConsoleDialogs dialogs(std::cerr);  // any question is a failure here
   std::vector<double> load, save;
   for (int r = 0; r < rounds; ++r) {
     auto t0 = std::chrono::steady_clock::now();
