@@ -26,4 +26,26 @@ std::vector<Transaction> ReadMonthFile(const DataLocation& where, int year, int 
   return ParseMonthFile(*bytes);
 }
 
+std::string MonthFileLine(const Transaction& t, IdForm ids) {
+  WriteFormLine line;
+  line.Text(t.date);
+  WriteId(line, t.firstId, ids);
+  WriteId(line, t.secondId, ids);
+  line.Text(t.code);
+  return line.Str();
+}
+
+std::optional<std::string> AppendTransactions(const DataLocation& where, int year, int month,
+                                              const std::vector<Transaction>& transactions, IdForm ids) {
+  std::string bytes;
+  for (const auto& t : transactions) bytes += MonthFileLine(t, ids);
+  if (bytes.empty()) return std::nullopt;
+  return AppendToFile(where.DataPath(MonthFileName(year, month)), bytes);
+}
+
+std::optional<std::string> AppendTransaction(const DataLocation& where, int year, int month,
+                                             const Transaction& t, IdForm ids) {
+  return AppendTransactions(where, year, month, {t}, ids);
+}
+
 }  // namespace hrs

@@ -7,17 +7,79 @@
 
 namespace hrs {
 
-std::vector<std::string> ParseRegistry(std::string_view bytes) {
+namespace {
+
+std::vector<std::string> Lines(std::string_view bytes) {
   std::vector<std::string> names;
   for (const auto& v : SplitWriteForm(bytes)) names.push_back(v.text);
-  if (!names.empty() && EqualsNoCase(names.front(), NoQtpFiles)) return {};
   return names;
 }
 
-std::vector<std::string> ReadRegistry(const DataLocation& where, int year) {
+bool HoldsNoTournaments(const std::vector<std::string>& lines) {
+  return lines.empty() || EqualsNoCase(lines.front(), NoQtpFiles);
+}
+
+std::string RegistryLine(const std::string& name) { return WriteFormLine().Text(name).Str(); }
+
+}  // namespace
+
+std::vector<std::string> ParseRegistry(std::string_view bytes) {
+  auto names = Lines(bytes);
+  if (HoldsNoTournaments(names)) return {};
+  return names;
+}
+
+std::optional<std::vector<std::string>> ReadRegistryLines(const DataLocation& where, int year) {
   auto bytes = ReadWholeFile(where.DataPath(RegistryFileName(year)));
-  if (!bytes) return {};
-  return ParseRegistry(*bytes);
+  if (!bytes) return std::nullopt;
+  return Lines(*bytes);
+}
+
+std::vector<std::string> ReadRegistry(const DataLocation& where, int year) {
+  auto lines = ReadRegistryLines(where, year);
+  if (!lines || HoldsNoTournaments(*lines)) return {};
+  return *lines;
+}
+
+bool IsRegistrableName(std::string_view name) {
+  const std::string head = ToUpper(name.substr(0, 4));
+  return head == "RQTP" || head == "RHRS";
+}
+
+std::string RegistryBytes(const std::vector<std::string>& names) {
+  std::string out;
+  for (const auto& n : names)
+    if (IsRegistrableName(n)) out += RegistryLine(n);
+  return out.empty() ? RegistryLine(NoQtpFiles) : out;
+}
+
+std::optional<std::string> AppendToRegistry(const DataLocation& where, int year, const std::string& name) {
+  return AppendToFile(where.DataPath(RegistryFileName(year)), RegistryLine(name));
+}
+
+std::optional<std::string> RegisterTournamentFile(const DataLocation& where, int year, const std::string& name) {
+  const auto path = where.DataPath(RegistryFileName(year));
+  if (FileExists(path)) {
+    auto bytes = ReadWholeFile(path);
+    if (!bytes) return "Cannot read " + path.string();
+    if (!HoldsNoTournaments(Lines(*bytes))) return AppendToFile(path, RegistryLine(name));
+  }
+  return WriteFileAtomically(path, RegistryLine(name));
+}
+
+std::optional<std::string> RewriteRegistry(const DataLocation& where, int year,
+                                           const std::vector<std::string>& names) {
+  return WriteFileAtomically(where.DataPath(RegistryFileName(year)), RegistryBytes(names));
+}
+
+std::optional<std::string> EnsureRegistry(const DataLocation& where, int year) {
+  const auto path = where.DataPath(RegistryFileName(year));
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec)) {
+    if (ReadWholeFile(path)) return std::nullopt;
+    return "Cannot read " + path.string();
+  }
+  return WriteFileAtomically(path, RegistryLine(NoQtpFiles));
 }
 
 }  // namespace hrs

@@ -1,5 +1,6 @@
 #include "core/data/tournament_file.h"
 
+#include "core/data/file_io.h"
 #include "core/data/transaction_names.h"
 #include "core/data/write_form.h"
 #include "core/text/numeric.h"
@@ -36,20 +37,19 @@ std::optional<TournamentFile> ParseTournamentFile(std::string_view bytes) {
 std::string TournamentFileBytes(const std::string& date, const std::vector<TournamentDuel>& duels) {
   std::string out = WriteFormLine().Text(ValidatedMark).Str();
   out += WriteFormLine().Text(date).Str();
-  auto bare = [](WriteFormLine& line, const std::string& v) {
-    if (IsNumeric(v)) line.Raw(Trim(v));
-    else line.Text(v);
-  };
   for (const auto& d : duels) {
     WriteFormLine line;
-    bare(line, d.firstId);
-    bare(line, d.secondId);
-    bare(line, d.firstNumber);
-    bare(line, d.secondNumber);
+    for (const std::string* v : {&d.firstId, &d.secondId, &d.firstNumber, &d.secondNumber})
+      WriteId(line, *v, IdForm::Bare);
     line.Text(d.code);
     out += line.Str();
   }
   return out;
+}
+
+std::optional<std::string> SaveTournamentFile(const std::filesystem::path& path, const std::string& date,
+                                              const std::vector<TournamentDuel>& duels) {
+  return WriteFileAtomically(path, TournamentFileBytes(date, duels));
 }
 
 }  // namespace hrs

@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,5 +28,10 @@ std::optional<TournamentFile> ParseTournamentFile(std::string_view bytes);
 // The bytes of a validated file: "kontrol", the date, then the duels with
 // numbers written bare (ids and participant numbers) and the code quoted.
 std::string TournamentFileBytes(const std::string& date, const std::vector<TournamentDuel>& duels);
+
+// Writes a validated file whole (replacing any file of that name atomically);
+// the reason on failure, when the old file is left as it was.
+std::optional<std::string> SaveTournamentFile(const std::filesystem::path& path, const std::string& date,
+                                              const std::vector<TournamentDuel>& duels);
 
 }  // namespace hrs

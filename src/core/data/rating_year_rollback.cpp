@@ -1,0 +1,91 @@
+#include "core/data/rating_year_rollback.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "core/data/file_io.h"
+#include "core/data/player_file.h"
+#include "core/data/setup_file.h"
+
+namespace hrs {
+
+namespace fs = std::filesystem;
+
+std::string OldPlayerFileName(int year) { return "player" + std::to_string(year) + ".hrs"; }
+
+namespace {
+
+std::string RollBackQuestion(int year) {
+  return "First of all: Be sure to back up all ranking system files.\r"
+         "You may change the rating year back to the previous rating year\r"
+         "ONLY if no new players have been added since new year.\r"
+         "If you proceed the following will happen:\r"
+         "Player" + std::to_string(year) + ".hrs will be renamed Player.hrs\r"
+         "and the existing file of players will be erased.\r"
+         "\r"
+         "Then make the adjustments that caused your wish to change the\r"
+         "rating year. When you are finished run Calculate Ratings and then\r"
+         "New Year Conversion from the Utility menu.\r"
+         "\r"
+         "Do you wish to proceed?";
+}
+
+void OldFileNotFound(Dialogs& dialogs) {
+  dialogs.Beep();
+  dialogs.Message("Old file of players not found.\rPlease restore this file", Buttons::Ok, Icon::Warning,
+                  "Change of rating year");
+}
+
+bool CanOpen(const fs::path& path) {
+  if (!FileExists(path)) return false;
+  std::ifstream in(path, std::ios::binary);
+  return static_cast<bool>(in);
+}
+
+}  // namespace
+
+bool RollBackRatingYear(Database& db, int year, Dialogs& dialogs) {
+  dialogs.Beep();
+  if (dialogs.Message(RollBackQuestion(year), Buttons::YesNo, Icon::Question, "Rating year roll-back") !=
+      Answer::Yes)
+    return false;
+
+  const DataLocation& where = db.location;
+  const fs::path oldFile = where.DataPath(OldPlayerFileName(year));
+  if (!CanOpen(oldFile)) {
+    OldFileNotFound(dialogs);
+    return false;
+  }
+  // One rename puts the old file in place of the current one, so there is
+  // never a moment without a player file.
+  const fs::path playerFile = where.DataPath(PlayerFile);
+  if (std::rename(oldFile.c_str(), playerFile.c_str()) != 0) {
+    OldFileNotFound(dialogs);
+    return false;
+  }
+
+  // The table in memory must be the restored one, or the next save of the
+  // player file would undo the roll-back.
+  PlayerTable restored;
+  auto bytes = ReadWholeFile(playerFile);
+  if (bytes && ParsePlayerFile(*bytes, restored) == PlayerParse::Ok) {
+    db.players = std::move(restored);
+  } else {
+    dialogs.Beep();
+    dialogs.Message("The restored file of players could not be read.\r"
+                    "Please end the program and check the file " + playerFile.filename().string(),
+                    Buttons::Ok, Icon::Critical, "Change of rating year");
+  }
+
+  db.setup.RatingYear = static_cast<int16_t>(year);
+  if (auto error = SaveSetup(where, db.setup)) {
+    dialogs.Beep();
+    dialogs.Message("The setup could not be saved.\r" + *error, Buttons::Ok, Icon::Critical,
+                    "Change of rating year");
+    return false;
+  }
+  dialogs.Message("Change back of rating year successfully implemented");
+  return true;
+}
+
+}  // namespace hrs

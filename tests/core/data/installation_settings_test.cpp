@@ -1,0 +1,62 @@
+#include "core/data/installation_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace hrs {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(InstallationSettings, DefaultsKeepTheDataInTheCurrentDirectory) {
+  test::TempDir dir;
+  auto s = LoadInstallationSettings(InstallationFileCandidates(dir.path() / "config", dir.path() / "bin"), "/home/club");
+  EXPECT_FALSE(s.dataInQtpDir);
+  EXPECT_EQ(s.qtpDir, fs::path("/home/club/qtpwin"));
+  EXPECT_TRUE(s.source.empty());
+  const auto where = LocateData(dir.path(), s);
+  EXPECT_EQ(where.DataDir(), dir.path());
+  EXPECT_EQ(where.QtpPath("fast.dat"), fs::path("/home/club/qtpwin/fast.dat"));
+  EXPECT_TRUE(s.problems.empty());
+}
+
+TEST(InstallationSettings, SwitchedOnTheDataLivesInQtpDir) {
+  test::TempDir dir;
+  fs::create_directories(dir.path() / "bin");
+  fs::create_directories(dir.path() / "qtp");
+  dir.Write("bin/hrs.ini", "\"DataInQtpDir\",1\r\n\"QtpDir\",\"" + (dir.path() / "qtp").string() + "\"\r\n");
+  auto s = LoadInstallationSettings(InstallationFileCandidates(dir.path() / "config", dir.path() / "bin"), "/home/club");
+  EXPECT_EQ(s.source, dir.path() / "bin" / "hrs.ini");
+  const auto where = LocateData("/somewhere", s);
+  EXPECT_TRUE(s.problems.empty());
+  EXPECT_EQ(where.DataPath("player.hrs"), dir.path() / "qtp" / "player.hrs");
+}
+
+TEST(InstallationSettings, PerUserFileComesFirstAndPathsExpand) {
+  test::TempDir dir;
+  fs::create_directories(dir.path() / "config" / "hrs");
+  fs::create_directories(dir.path() / "bin");
+  dir.Write("config/hrs/hrs.ini", "datainqtpdir,0\r\nqtpdir,\"~/companion\"\r\n");
+  dir.Write("bin/hrs.ini", "\"DataInQtpDir\",1\r\n");
+  auto s = LoadInstallationSettings(InstallationFileCandidates(dir.path() / "config", dir.path() / "bin"), "/home/club");
+  EXPECT_FALSE(s.dataInQtpDir);
+  EXPECT_EQ(s.qtpDir, fs::path("/home/club/companion"));
+  EXPECT_EQ(ParseInstallationSettings("\"QtpDir\",\"qtp\"\r\n", "/opt/hrs", "/home/club").qtpDir,
+            fs::path("/opt/hrs/qtp"));
+}
+
+TEST(InstallationSettings, UnusableLinesAreNamedAndChangeNothing) {
+  auto s = ParseInstallationSettings("\"DataInQtpDir\",yes\r\n\r\n\"QtpDir\"\r\n\"Future\",3\r\n", "/opt", "/home/club");
+  EXPECT_FALSE(s.dataInQtpDir);
+  EXPECT_EQ(s.qtpDir, fs::path("/home/club/qtpwin"));
+  EXPECT_EQ(s.problems, (std::vector<std::string>{"line 1: DataInQtpDir must be 0 or 1",
+                                                  "line 3: a name and one value are expected"}));
+  auto missing = ParseInstallationSettings("\"DataInQtpDir\",1\r\n\"QtpDir\",\"/no/such/dir\"\r\n", "/opt", "/h");
+  LocateData("/tmp", missing);
+  ASSERT_EQ(missing.problems.size(), 1u);
+  EXPECT_NE(missing.problems[0].find("/no/such/dir"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace hrs
