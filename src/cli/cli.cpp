@@ -29,9 +29,9 @@ void ProgramHelp(std::ostream& out) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock) {
-  DataLocation location;
-  location.dataDir = std::filesystem::current_path();
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock,
+           const InstallationSettings& settings) {
+  DataLocation location = LocateData(std::filesystem::current_path(), settings);
   size_t i = 0;
   for (; i < args.size(); ++i) {
     if (args[i] == "--help" || args[i] == "-h") {
@@ -45,6 +45,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       }
       std::error_code ec;
       location.dataDir = std::filesystem::absolute(args[++i], ec);
+      location.dataInQtpDir = false;
       if (ec || !std::filesystem::is_directory(location.dataDir, ec)) {
         err << "hrs-cli: no such directory: " << args[i] << "\n";
         return ExitDataProblem;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/data/data_location.h"
+#include "core/data/installation_settings.h"
 #include "core/platform/clock.h"
 
 namespace hrs::cli {
@@ -32,7 +33,9 @@ struct Command {
 // The commands of hrs-cli, in the order --help lists them.
 const std::vector<Command>& Commands();
 
-// Runs hrs-cli with its arguments (without the program name).
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock);
+// Runs hrs-cli with its arguments (without the program name). The data lives
+// where the installation settings say, unless --data names a directory.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock,
+           const InstallationSettings& settings = {});
 
 }  // namespace hrs::cli

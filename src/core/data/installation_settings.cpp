@@ -57,33 +57,27 @@ InstallationSettings ParseInstallationSettings(std::string_view bytes, const fs:
 }
 
 InstallationSettings LoadInstallationSettings(const std::vector<fs::path>& candidates, const fs::path& home) {
+  InstallationSettings s;
+  s.qtpDir = DefaultQtpDir(home);
   for (const auto& path : candidates) {
     std::error_code ec;
     if (!fs::exists(path, ec)) continue;
-    auto bytes = ReadWholeFile(path);
-    InstallationSettings s;
-    if (bytes) {
-      s = ParseInstallationSettings(*bytes, path.parent_path(), home);
-    } else {
-      s.qtpDir = DefaultQtpDir(home);
-      s.problems.push_back("the file cannot be read");
-    }
+    if (auto bytes = ReadWholeFile(path)) s = ParseInstallationSettings(*bytes, path.parent_path(), home);
+    else s.problems.push_back("the file cannot be read");
     s.source = path;
-    return s;
+    break;
   }
-  InstallationSettings s;
-  s.qtpDir = DefaultQtpDir(home);
+  std::error_code ec;
+  if (s.dataInQtpDir && !fs::is_directory(s.qtpDir, ec))
+    s.problems.push_back("the data directory " + s.qtpDir.string() + " (QtpDir) does not exist");
   return s;
 }
 
-DataLocation LocateData(const fs::path& currentDir, InstallationSettings& settings) {
+DataLocation LocateData(const fs::path& currentDir, const InstallationSettings& settings) {
   DataLocation l;
   l.dataDir = currentDir;
   l.qtpDir = settings.qtpDir;
   l.dataInQtpDir = settings.dataInQtpDir;
-  std::error_code ec;
-  if (l.dataInQtpDir && !fs::is_directory(l.qtpDir, ec))
-    settings.problems.push_back("the data directory " + l.qtpDir.string() + " (QtpDir) does not exist");
   return l;
 }
 

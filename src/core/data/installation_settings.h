@@ -42,12 +42,12 @@ InstallationSettings ParseInstallationSettings(std::string_view bytes, const std
                                                const std::filesystem::path& home);
 
 // The settings of the first candidate file that exists, or the defaults.
+// When the data is to live in a companion directory that does not exist,
+// that is a problem too, so the operator learns why no file is found.
 InstallationSettings LoadInstallationSettings(const std::vector<std::filesystem::path>& candidates,
                                               const std::filesystem::path& home);
 
 // The data location of a run started in currentDir under these settings.
-// When the data is to live in a companion directory that does not exist,
-// a problem is added so the operator learns why files cannot be found.
-DataLocation LocateData(const std::filesystem::path& currentDir, InstallationSettings& settings);
+DataLocation LocateData(const std::filesystem::path& currentDir, const InstallationSettings& settings);
 
 }  // namespace hrs

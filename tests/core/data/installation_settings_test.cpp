@@ -52,8 +52,12 @@ TEST(InstallationSettings, UnusableLinesAreNamedAndChangeNothing) {
   EXPECT_EQ(s.qtpDir, fs::path("/home/club/qtpwin"));
   EXPECT_EQ(s.problems, (std::vector<std::string>{"line 1: DataInQtpDir must be 0 or 1",
                                                   "line 3: a name and one value are expected"}));
-  auto missing = ParseInstallationSettings("\"DataInQtpDir\",1\r\n\"QtpDir\",\"/no/such/dir\"\r\n", "/opt", "/h");
-  LocateData("/tmp", missing);
+}
+
+TEST(InstallationSettings, AMissingDataDirectoryIsAProblem) {
+  test::TempDir dir;
+  dir.Write("hrs.ini", "\"DataInQtpDir\",1\r\n\"QtpDir\",\"/no/such/dir\"\r\n");
+  const auto missing = LoadInstallationSettings({dir.path() / "hrs.ini"}, "/home/club");
   ASSERT_EQ(missing.problems.size(), 1u);
   EXPECT_NE(missing.problems[0].find("/no/such/dir"), std::string::npos);
 }
