@@ -197,21 +197,27 @@ SetupSaveOutcome SaveSetupForm(SetupFields& fields, Database& db, Dialogs& dialo
 
   // Constants 2 and 3: not above the one before, and at least 1
   // (the loader would put its own default in place of a lower one).
-  for (int n : {8, 9}) {
-    auto v = run.Number(n);
-    if (!v) return run.Stop(n);
-    const int16_t before = n == 8 ? s.AdjConst1 : s.AdjConst2;
-    const std::string name = n == 8 ? "Constant 2" : "Constant 3";
-    if (*v > before) {
-      run.Warn(name + (n == 8 ? " must be less than or equal to constant 1" : " must be less than or equal to constant 2"),
-               Icon::Warning, FactorsTitle);
-      return run.Stop(n);
+  struct LaterConstant {
+    int field;
+    int number;  // 2 or 3
+    const int16_t& before;  // as stored by the step before
+    int16_t& stored;
+  };
+  for (const LaterConstant c : {LaterConstant{8, 2, s.AdjConst1, s.AdjConst2},
+                                LaterConstant{9, 3, s.AdjConst2, s.AdjConst3}}) {
+    auto v = run.Number(c.field);
+    if (!v) return run.Stop(c.field);
+    const std::string name = "Constant " + std::to_string(c.number);
+    if (*v > c.before) {
+      run.Warn(name + " must be less than or equal to constant " + std::to_string(c.number - 1), Icon::Warning,
+               FactorsTitle);
+      return run.Stop(c.field);
     }
     if (*v < 1) {
       run.Warn(name + " must be at least 1", Icon::Warning, FactorsTitle);
-      return run.Stop(n);
+      return run.Stop(c.field);
     }
-    (n == 8 ? s.AdjConst2 : s.AdjConst3) = static_cast<int16_t>(*v);
+    c.stored = static_cast<int16_t>(*v);
   }
 
   // Minimum adjustments; a negative number counts as 0.

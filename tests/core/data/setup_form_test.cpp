@@ -226,6 +226,13 @@ TEST_F(SetupFormTest, AdjustmentConstants) {
   EXPECT_EQ(OnFile().AdjConst3, 32);
 }
 
+TEST_F(SetupFormTest, ConstantThreeIsComparedWithTheNewConstantTwo) {
+  Text(8) = "20";
+  Text(9) = "22";
+  EXPECT_EQ(Save().focus, 9);
+  ExpectOnlyMessage("Constant 3 must be less than or equal to constant 2", Buttons::Ok, Icon::Warning, FactorsTitle);
+}
+
 TEST_F(SetupFormTest, ConstantsTwoAndThreeMustBePositive) {
   Text(9) = "0";
   EXPECT_EQ(Save().focus, 9);
