@@ -11,6 +11,8 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       StatusCommand(),
       InitCommand(),
+      CalculateCommand(),
+      RankingCommand(),
   };
   return commands;
 }

@@ -6,5 +6,7 @@ namespace hrs::cli {
 // One function per command, each in its own file.
 Command StatusCommand();
 Command InitCommand();
+Command CalculateCommand();
+Command RankingCommand();
 
 }  // namespace hrs::cli

@@ -1,0 +1,100 @@
+#include "cli/commands.h"
+#include "cli/console_dialogs.h"
+#include "core/rating/calculate_ratings.h"
+#include "core/shell/startup.h"
+#include "core/text/numeric.h"
+
+namespace hrs::cli {
+
+namespace {
+
+inline constexpr int ExitStopped = 3;
+
+bool MonthArgument(CliContext& ctx, size_t& i, int& month) {
+  const std::string& option = ctx.args[i];
+  if (i + 1 >= ctx.args.size()) {
+    ctx.err << "hrs-cli calculate: " << option << " needs a month (1 to 12)\n";
+    return false;
+  }
+  const auto value = NumericValue(ctx.args[++i]);
+  if (!value || *value < 1 || *value > 12) {
+    ctx.err << "hrs-cli calculate: " << option << " takes a month from 1 to 12, not \"" << ctx.args[i] << "\"\n";
+    return false;
+  }
+  month = static_cast<int>(*value);
+  return true;
+}
+
+int RunCalculate(CliContext& ctx) {
+  int from = 1;
+  int to = 0;
+  bool skipUnvalidated = false;
+  for (size_t i = 0; i < ctx.args.size(); ++i) {
+    const std::string& a = ctx.args[i];
+    if (a == "--from") {
+      if (!MonthArgument(ctx, i, from)) return ExitUsage;
+    } else if (a == "--to") {
+      if (!MonthArgument(ctx, i, to)) return ExitUsage;
+    } else if (a == "--skip-unvalidated") {
+      skipUnvalidated = true;
+    } else {
+      ctx.err << "hrs-cli calculate: unexpected argument \"" << a << "\"\n";
+      return ExitUsage;
+    }
+  }
+
+  Database db;
+  db.location = ctx.location;
+  std::vector<std::string> goOn;
+  if (skipUnvalidated) goOn.push_back("The QTP tournament file ");
+  // Creation and repair questions are refused: nothing is made up here.
+  ConsoleDialogs dialogs(ctx.err, goOn);
+  if (LoadDatabase(db, dialogs, ctx.clock) != StartupStep::Done) return ExitDataProblem;
+  if (db.players.PlayerCount < 2) {
+    ctx.err << "Less than 2 players in database\n";
+    return ExitDataProblem;
+  }
+  if (to == 0) to = DefaultEndMonth(db.setup, ctx.clock);
+  if (from > to) {
+    ctx.err << "hrs-cli calculate: the start month " << from << " is after the end month " << to << "\n";
+    return ExitUsage;
+  }
+
+  const CalculationOutcome outcome = CalculateRatings(db, from, to, dialogs, ctx.clock);
+  if (outcome.stopped) {
+    ctx.err << "hrs-cli calculate: stopped at a tournament file that is not validated; nothing was written\n";
+    return ExitStopped;
+  }
+  if (!outcome.writeErrors.empty()) {
+    ctx.err << ConsoleText(outcome.report) << "\n";
+    return ExitDataProblem;
+  }
+  ctx.out << ConsoleText(outcome.report) << "\n";
+  return ExitOk;
+}
+
+}  // namespace
+
+Command CalculateCommand() {
+  return {"calculate", "calculate the ratings of the rating year",
+          "Usage: hrs-cli [--data DIR] calculate [--from M] [--to M] [--skip-unvalidated]\n\n"
+          "Rates every filed result of the rating year month by month, as the\n"
+          "Calculate Ratings window does: the registered tournament files and the\n"
+          "month files from the start month to the end month. Writes the ratings,\n"
+          "the won/drawn/lost counts and the month-end ratings back, saves the\n"
+          "player file and the rating statistics, and prints the report.\n\n"
+          "  --from M             start month (default 1); from a later month the\n"
+          "                       ratings stored for the end of the month before\n"
+          "                       are the starting point\n"
+          "  --to M               end month (default the current month, or 12 when\n"
+          "                       the rating year is an earlier year)\n"
+          "  --skip-unvalidated   leave out a registered tournament file that is\n"
+          "                       not validated and go on; without it such a file\n"
+          "                       stops the calculation with nothing written\n\n"
+          "Exit status: 0 done; 1 wrong arguments; 2 a missing or damaged file, fewer\n"
+          "than 2 players, or a file that could not be saved; 3 stopped at a\n"
+          "tournament file that is not validated.\n",
+          RunCalculate};
+}
+
+}  // namespace hrs::cli

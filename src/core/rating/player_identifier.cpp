@@ -1,0 +1,54 @@
+#include "core/rating/player_identifier.h"
+
+#include <cmath>
+
+namespace hrs {
+
+namespace {
+
+size_t Slot(int64_t key, size_t mask) {
+  return static_cast<size_t>((static_cast<uint64_t>(key) * 0x9E3779B97F4A7C15ull) >> 40) & mask;
+}
+
+}  // namespace
+
+PlayerIdentifier::PlayerIdentifier(const PlayerTable& players) : playerCount_(players.PlayerCount) {
+  size_t size = 16;
+  while (size < static_cast<size_t>(playerCount_) * 2 + 2) size *= 2;
+  keys_.assign(size, 0);
+  ids_.assign(size, 0);
+  mask_ = size - 1;
+  // Walking upwards and keeping the first holder gives the lowest Sys Id.
+  for (int id = 1; id <= playerCount_; ++id) {
+    const int64_t number = players[id].MbShipNo;
+    if (number <= 0 || number == NoMembership) continue;
+    size_t s = Slot(number, mask_);
+    while (keys_[s] != 0 && keys_[s] != number) s = (s + 1) & mask_;
+    if (keys_[s] == 0) {
+      keys_[s] = number;
+      ids_[s] = static_cast<int16_t>(id);
+    }
+  }
+}
+
+int PlayerIdentifier::LookupMembership(long long number) const {
+  size_t s = Slot(number, mask_);
+  while (keys_[s] != 0) {
+    if (keys_[s] == number) return ids_[s];
+    s = (s + 1) & mask_;
+  }
+  return 0;
+}
+
+int PlayerIdentifier::Identify(long long id) const {
+  if (id > 0 && id <= playerCount_) return static_cast<int>(id);
+  if (id <= 0 || id == NoMembership) return 0;
+  return LookupMembership(id);
+}
+
+int PlayerIdentifier::Identify(double id) const {
+  if (!(std::fabs(id) < 9.0e18) || std::floor(id) != id) return 0;
+  return Identify(static_cast<long long>(id));
+}
+
+}  // namespace hrs

@@ -1,0 +1,61 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "core/data/database.h"
+#include "core/data/file_io.h"
+#include "core/data/transaction_names.h"
+#include "core/rating/calculate_ratings.h"
+#include "support/fixed_clock.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace hrs::test {
+
+// A small club in a temporary folder, rating year 1997, for the calculation.
+struct RatingClub {
+  TempDir dir;
+  Database db;
+  FixedClock clock{{{1997, 12, 31}, 12, 0, 0}};
+  ScriptedDialogs dialogs;
+
+  explicit RatingClub(const std::vector<int>& startRatings) {
+    db.location = dir.Location();
+    db.setup = SetupRecord::Created(1997);
+    for (size_t i = 0; i < startRatings.size(); ++i) AddPlayer("Player " + std::to_string(i + 1), startRatings[i]);
+  }
+
+  int AddPlayer(const std::string& name, int startRating, int membership = NoMembership) {
+    const int id = ++db.players.PlayerCount;
+    PlayerRecord& p = db.players[id];
+    p.SysId = static_cast<int16_t>(id);
+    p.Name = TextField::Of(name);
+    p.Info = TextField::Of("");
+    p.MbShipNo = membership;
+    p.StartRating = static_cast<int16_t>(startRating);
+    p.Rating = static_cast<int16_t>(startRating);
+    db.players.ActiveCount = db.players.CountActive();
+    return id;
+  }
+
+  // A month-file line as the keyboard entry writes it.
+  void Result(int month, int day, const std::string& first, const std::string& second, const std::string& code = " ") {
+    const std::string date = "1997" + Two(month) + Two(day);
+    AppendToFile(dir.path() / MonthFileName(1997, month),
+                 "\"" + date + "\",\"" + first + "\",\"" + second + "\",\"" + code + "\"\r\n");
+  }
+  void Registry(const std::vector<std::string>& names) {
+    std::string bytes;
+    for (const auto& n : names) bytes += "\"" + n + "\"\r\n";
+    dir.Write(RegistryFileName(1997), bytes);
+  }
+
+  CalculationOutcome Run(int from = 1, int to = 12, MonthReading reading = MonthReading::Fast) {
+    return CalculateRatings(db, from, to, dialogs, clock, {}, reading);
+  }
+  int Rating(int id) const { return db.players[id].Rating; }
+
+  static std::string Two(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+};
+
+}  // namespace hrs::test
