@@ -1,0 +1,110 @@
+#include "app/platform/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "app/platform/qt_text.h"
+#include "core/data/database.h"
+
+namespace hrs::app {
+
+QString DialogTitle(const std::string& title) {
+  return title.empty() ? QString::fromLatin1(ProductTitle) : ToQt(title);
+}
+
+QtDialogs::QtDialogs(QPrinter& printer, QWidget* parent) : printer_(printer), parent_(parent) {}
+
+namespace {
+
+QMessageBox::Icon BoxIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+Answer QtDialogs::Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+  QMessageBox box(BoxIcon(icon), DialogTitle(title), MessageText(text), QMessageBox::NoButton, parent_);
+  box.setTextFormat(Qt::PlainText);
+  switch (buttons) {
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Ok);
+      break;
+    case Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.setEscapeButton(QMessageBox::No);
+      break;
+  }
+  box.exec();
+  const auto clicked = box.standardButton(box.clickedButton());
+  if (clicked == QMessageBox::Ok) return Answer::Ok;
+  if (clicked == QMessageBox::Yes) return Answer::Yes;
+  if (clicked == QMessageBox::No) return Answer::No;
+  // Closed without a button: the safe answer.
+  switch (buttons) {
+    case Buttons::OkCancel: return Answer::Cancel;
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::Ok: break;
+  }
+  return Answer::Ok;
+}
+
+std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title,
+                                            const std::string& defaultText) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(parent_, DialogTitle(title), MessageText(prompt), QLineEdit::Normal,
+                                             ToQt(defaultText), &ok);
+  if (!ok) return std::nullopt;
+  return FromQt(text);
+}
+
+void QtDialogs::Beep() { QApplication::beep(); }
+
+std::optional<std::string> QtDialogs::ChooseOpenFile(const std::string& title, const std::string& filter,
+                                                     const std::string& directory) {
+  const QString path = QFileDialog::getOpenFileName(parent_, DialogTitle(title), ToQt(directory), ToQt(filter));
+  if (path.isEmpty()) return std::nullopt;
+  return FromQt(path);
+}
+
+std::optional<std::string> QtDialogs::ChooseSaveFile(const std::string& title, const std::string& filter,
+                                                     const std::string& directory) {
+  const QString path = QFileDialog::getSaveFileName(parent_, DialogTitle(title), ToQt(directory), ToQt(filter));
+  if (path.isEmpty()) return std::nullopt;
+  return FromQt(path);
+}
+
+std::optional<FontChoice> QtDialogs::ChooseFixedFont(const FontChoice& current) {
+  bool ok = false;
+  // Only the static call lists the fixed-pitch families alone.
+  const QFont font = QFontDialog::getFont(&ok, QFont(ToQt(current.family), current.pointSize), parent_,
+                                          QStringLiteral("Font"),
+                                          QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
+  if (!ok) return std::nullopt;
+  return FontChoice{FromQt(font.family()), font.pointSize() > 0 ? font.pointSize() : current.pointSize};
+}
+
+bool QtDialogs::ChoosePrinter() {
+  QPrintDialog dialog(&printer_, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace hrs::app

@@ -1,0 +1,48 @@
+#include "app/shell/form_registry.h"
+
+#include <map>
+
+#include "app/shell/app_context.h"
+
+namespace hrs::app {
+
+namespace {
+
+using FormTable = std::map<std::string, FormFactory, std::less<>>;
+using ActionTable = std::map<std::string, MenuAction, std::less<>>;
+
+// One line per working window of the program, by form name:
+//   {"dbSetup", [](AppContext& ctx) -> QWidget* { return new SetupWindow(ctx); }},
+FormTable& Forms() {
+  static FormTable forms = {
+  };
+  return forms;
+}
+
+// One line per menu command, by the menu item's objectName:
+//   {"mnuv1", [](AppContext& ctx, int) { ShowRankingList(ctx); }},
+ActionTable& MenuActions() {
+  static ActionTable actions = {
+  };
+  return actions;
+}
+
+}  // namespace
+
+const FormFactory* FindFormFactory(std::string_view formName) {
+  const auto& forms = Forms();
+  const auto it = forms.find(formName);
+  return it != forms.end() && it->second ? &it->second : nullptr;
+}
+
+const MenuAction* FindMenuAction(std::string_view itemName) {
+  const auto& actions = MenuActions();
+  const auto it = actions.find(itemName);
+  return it != actions.end() && it->second ? &it->second : nullptr;
+}
+
+void SetFormFactoryForTest(const std::string& formName, FormFactory factory) {
+  Forms()[formName] = std::move(factory);
+}
+
+}  // namespace hrs::app
