@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/data/installed_location.h"
 #include "app/platform/qt_dialogs.h"
 #include "app/platform/qt_print_job.h"
 #include "app/shell/app_paths.h"
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
   hrs::app::MDIForm1 mainWindow(dialogs, clock, printJob);
   dialogs.SetParent(&mainWindow);
 
-  const hrs::app::StartupPaths paths{std::filesystem::current_path(ec), hrs::app::InstanceLockPath(),
+  const hrs::app::StartupPaths paths{hrs::app::InstalledDataLocation(dialogs), hrs::app::InstanceLockPath(),
                                      hrs::app::ArrangementFilePath()};
   if (!mainWindow.Start(paths)) return 1;
   return QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "app/data/setup_window.h"
 #include "app/shell/app_context.h"
 
 namespace hrs::app {
@@ -15,6 +16,9 @@ using ActionTable = std::map<std::string, MenuAction, std::less<>>;
 //   {"dbSetup", [](AppContext& ctx) -> QWidget* { return new SetupWindow(ctx); }},
 FormTable& Forms() {
   static FormTable forms = {
+      {"dbSetup", [](AppContext& ctx) -> QWidget* {
+         return new SetupWindow(ctx.db, ctx.dialogs, ctx.clock, [&ctx] { ctx.RefreshStatus(); });
+       }},
   };
   return forms;
 }
@@ -41,8 +45,10 @@ const MenuAction* FindMenuAction(std::string_view itemName) {
   return it != actions.end() && it->second ? &it->second : nullptr;
 }
 
-void SetFormFactoryForTest(const std::string& formName, FormFactory factory) {
+FormFactory SetFormFactoryForTest(const std::string& formName, FormFactory factory) {
+  FormFactory previous = std::move(Forms()[formName]);
   Forms()[formName] = std::move(factory);
+  return previous;
 }
 
 }  // namespace hrs::app

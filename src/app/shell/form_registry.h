@@ -45,8 +45,9 @@ using MenuAction = std::function<void(AppContext&, int index)>;
 const FormFactory* FindFormFactory(std::string_view formName);
 const MenuAction* FindMenuAction(std::string_view itemName);
 
-// For tests: stands a window in for a form (an empty factory removes it).
-// Menus built afterwards enable their item accordingly.
-void SetFormFactoryForTest(const std::string& formName, FormFactory factory);
+// For tests: stands a window in for a form (an empty factory removes it)
+// and returns the factory it replaced. Menus built afterwards enable their
+// item accordingly.
+FormFactory SetFormFactoryForTest(const std::string& formName, FormFactory factory);
 
 }  // namespace hrs::app

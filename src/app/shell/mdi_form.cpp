@@ -48,7 +48,7 @@ bool MDIForm1::Start(const StartupPaths& paths) {
     move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
   }
 
-  db_.location.dataDir = paths.dataDir;
+  db_.location = paths.location;
 
   lock_ = std::make_unique<QLockFile>(paths.lockFile);
   // Only a lock whose program has gone is stale, however old it is.

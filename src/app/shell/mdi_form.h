@@ -17,11 +17,12 @@ namespace hrs::app {
 
 struct MenuItemDef;
 
-// Where start-up finds the things outside the data: the data directory
-// (the current directory of the run), the lock that keeps a second copy
-// from starting, and the window arrangement file.
+// Where start-up finds its files: the data location (the current directory
+// of the run, or the companion's directory by the installation setting),
+// the lock that keeps a second copy from starting, and the window
+// arrangement file.
 struct StartupPaths {
-  std::filesystem::path dataDir;
+  DataLocation location;
   QString lockFile;
   std::filesystem::path arrangementFile;
 };

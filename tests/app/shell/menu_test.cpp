@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 #include "app/shell/form_registry.h"
 #include "shell_fixture.h"
@@ -107,10 +108,11 @@ TEST(MainMenu, AnItemIsEnabledExactlyWhenItsWindowIsPartOfTheProgram) {
   for (const char* item : {"mnuv1", "mnuv2", "mnuv3", "mnuv4", "mnuv5", "mnuv6", "mnu_rlbm", "mnu_prh", "mnu_prhn"})
     EXPECT_EQ(w.MenuItem(item)->isEnabled(), app::FindMenuAction(item) != nullptr) << item;
 
-  app::SetFormFactoryForTest("dbUtil", [](app::AppContext&) { return new QWidget; });
+  const auto real = app::SetFormFactoryForTest("dbUtil", [](app::AppContext&) { return new QWidget; });
   EXPECT_TRUE(f.NewWindow().MenuItem("mnuutil")->isEnabled());
   app::SetFormFactoryForTest("dbUtil", {});
   EXPECT_FALSE(f.NewWindow().MenuItem("mnuutil")->isEnabled());
+  app::SetFormFactoryForTest("dbUtil", real);
 }
 
 TEST(MainMenu, WithOnePlayerTheCommandsThatNeedTwoRefuse) {
@@ -133,7 +135,7 @@ TEST(MainMenu, WithOnePlayerTheCommandsThatNeedTwoRefuse) {
 
 TEST(MainMenu, AGuardedCommandHidesTheStatusAndOpensItsWindowOnce) {
   int built = 0;
-  app::SetFormFactoryForTest("dbCalc", [&built](app::AppContext&) {
+  const auto real = app::SetFormFactoryForTest("dbCalc", [&built](app::AppContext&) {
     ++built;
     return new QWidget;
   });
@@ -142,7 +144,7 @@ TEST(MainMenu, AGuardedCommandHidesTheStatusAndOpensItsWindowOnce) {
   ASSERT_TRUE(f.Start());
   f.window->RunMenuItem("mnucalc");
   f.window->RunMenuItem("mnucalc");
-  app::SetFormFactoryForTest("dbCalc", {});
+  app::SetFormFactoryForTest("dbCalc", real);
   EXPECT_EQ(built, 1);
   QWidget* calc = f.window->FindChildWindow("dbCalc");
   ASSERT_NE(calc, nullptr);
@@ -170,6 +172,31 @@ TEST(MainMenu, TogglingTheArrangementTwiceShowsBothMessagesAndCaptions) {
   EXPECT_EQ(item->text(), QStringLiteral("Window Arrangement by default"));
   EXPECT_EQ(f.dialogs.Messages(),
             (std::vector<std::string>{"Window Arrangement by user", "Window Arrangement by default"}));
+}
+
+}  // namespace
+}  // namespace hrs::test
+
+namespace hrs::test {
+namespace {
+
+TEST(MainMenu, SetupOpensTheSetupWindowWhoseCloseBringsBackTheStatus) {
+  ShellFixture f;
+  f.WriteClub(2);
+  ASSERT_TRUE(f.Start());
+  ASSERT_TRUE(f.window->MenuItem("mnusetup")->isEnabled());
+  f.window->RunMenuItem("mnusetup");
+  QWidget* setup = f.window->FindChildWindow("dbSetup");
+  ASSERT_NE(setup, nullptr);
+  // Setup leaves the status window where it is.
+  EXPECT_TRUE(f.window->statusWindow()->isVisible());
+  f.window->HideStatus();
+  auto* close = setup->findChild<QPushButton*>("Command2");
+  ASSERT_NE(close, nullptr);
+  close->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(f.window->FindChildWindow("dbSetup"), nullptr);
+  EXPECT_TRUE(f.window->statusWindow()->isVisible());
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ void ShellFixture::WriteClub(int players, int year) {
 }
 
 app::StartupPaths ShellFixture::Paths() const {
-  return {data.path(), QString::fromStdString((programDir.path() / "hrs.lock").string()), ArrangementPath()};
+  return {data.Location(), QString::fromStdString((programDir.path() / "hrs.lock").string()), ArrangementPath()};
 }
 
 app::MDIForm1& ShellFixture::NewWindow() {

@@ -56,9 +56,7 @@ TEST(Startup, CancelAtAnyCreationQuestionEndsWithoutWritingTheRefusedFiles) {
     EXPECT_EQ(f.window->statusWindow(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     // No working window opens after a failed start.
-    app::SetFormFactoryForTest("dbSetup", [](app::AppContext&) { return new QWidget; });
     f.window->RunMenuItem("mnusetup");
-    app::SetFormFactoryForTest("dbSetup", {});
     EXPECT_TRUE(f.window->mdiArea()->subWindowList().isEmpty());
   }
 }

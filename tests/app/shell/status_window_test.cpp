@@ -50,7 +50,7 @@ TEST(StatusWindow, ALongDirectoryShowsItsLastCharacters) {
   ASSERT_GT(dir.size(), 45u);
   f.dialogs.Answer(Answer::Ok);
   app::StartupPaths paths = f.Paths();
-  paths.dataDir = deep;
+  paths.location.dataDir = deep;
   ASSERT_TRUE(f.NewWindow().Start(paths));
   app::StatusWindow* status = f.window->statusWindow();
   EXPECT_EQ(Lines(status->directoryArea()), QStringList{QString::fromStdString(dir.substr(dir.size() - 45))});
