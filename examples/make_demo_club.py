@@ -8,6 +8,7 @@ tournament registered for the year. Deterministic: the same files every run.
 """
 import os
 import random
+import subprocess
 
 YEAR = 2026
 LAST_DAY = (12, 6)  # results are filed up to this day
@@ -122,6 +123,13 @@ def main():
     with open(os.path.join(OUT, "QTPR%04d.DAT" % YEAR), "w", newline="") as f:
         f.write(line([q("RQTP0042.DAT")]))
     print("demo club: %d players, %d results in %s" % (len(players), total, OUT))
+
+    # Rate the year so the club opens with real ratings, when the program is built.
+    cli = os.path.join(os.path.dirname(OUT), "..", "build", "dev", "src", "cli", "hrs-cli")
+    if os.path.exists(cli):
+        subprocess.run([cli, "--data", OUT, "calculate", "--from", "1", "--to", "12"], check=True,
+                       stdout=subprocess.DEVNULL)
+        print("ratings calculated with", os.path.normpath(cli))
 
 
 if __name__ == "__main__":
