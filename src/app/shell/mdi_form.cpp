@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "app/platform/qt_text.h"
+#include "app/shell/app_icon.h"
 #include "app/shell/busy_cursor.h"
 #include "app/shell/clipboard_copy.h"
 #include "app/shell/form_registry.h"
@@ -29,6 +30,7 @@ MDIForm1::MDIForm1(Dialogs& dialogs, Clock& clock, PrintJob& printer, QWidget* p
       context_(*this, db_, dialogs, clock, printer, arrangement_),
       mdi_(new QMdiArea(this)) {
   setObjectName(QStringLiteral("MDIForm1"));
+  setWindowIcon(AppIcon());
   setWindowTitle(QString::fromLatin1(ProductTitle));
   mdi_->setObjectName(QStringLiteral("MDIClient"));
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -96,7 +98,8 @@ void MDIForm1::BuildMenus() {
     QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuDef.caption));
     menu->setObjectName(QString::fromLatin1(menuDef.name));
     for (const MenuItemDef& item : menuDef.items) {
-      auto* action = new QAction(QString::fromLatin1(item.caption), menu);
+      // A separator's caption "-" is the line itself.
+      auto* action = new QAction(item.kind == ItemKind::Separator ? QString() : QString::fromLatin1(item.caption), menu);
       action->setObjectName(QString::fromLatin1(item.name));
       if (item.index >= 0) action->setProperty("index", item.index);
       menu->addAction(action);
@@ -201,7 +204,7 @@ QWidget* MDIForm1::ShowForm(const QString& formName) {
 QMdiSubWindow* MDIForm1::OpenChild(QWidget* window, ChildPlace place) {
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
-  sub->setWindowIcon(QIcon());
+  sub->setWindowIcon(AppIcon());
   sub->adjustSize();
   const QSize area = mdi_->viewport()->size();
   QPoint at;
@@ -249,6 +252,7 @@ void MDIForm1::ShowStatusWindow() {
     statusSub_->setAttribute(Qt::WA_DeleteOnClose, false);
     statusSub_->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    statusSub_->setWindowIcon(AppIcon());
   }
   statusSub_->show();
   mdi_->setActiveSubWindow(statusSub_);

@@ -88,8 +88,8 @@ TEST(MainMenu, MenusItemsCaptionsAndKeysAreThoseOfTheSystemInOrder) {
       QAction* a = items[static_cast<qsizetype>(i)];
       EXPECT_EQ(a->objectName().toStdString(), e.name);
       EXPECT_EQ(a->property("index").isValid() ? a->property("index").toInt() : -1, e.index) << e.name;
-      EXPECT_EQ(a->text().toStdString(), e.caption) << e.name;
       EXPECT_EQ(a->isSeparator(), e.caption == "-") << e.name;
+      if (!a->isSeparator()) EXPECT_EQ(a->text().toStdString(), e.caption) << e.name;
       EXPECT_EQ(a->shortcut().toString().toStdString(), e.key) << e.name;
       EXPECT_EQ(w.MenuItem(a->objectName(), e.index), a) << e.name;
     }
