@@ -60,7 +60,7 @@ std::optional<std::vector<Tournament>> ReadTournaments(const Database& db, Dialo
 // The month list of one month in rating order; adds its size to collected.
 std::vector<RatedEntry> MonthEntries(const Database& db, int month, const std::vector<Tournament>& tournaments,
                                      const std::string& today, const PlayerIdentifier& identify,
-                                     MonthReading reading, long long& collected) {
+                                     FastMonthList* fast, long long& collected) {
   std::vector<MonthResult> fromTournaments;
   for (const auto& t : tournaments) {
     if (t.month != month) continue;
@@ -68,14 +68,15 @@ std::vector<RatedEntry> MonthEntries(const Database& db, int month, const std::v
   }
   const auto bytes = ReadWholeFile(db.location.DataPath(MonthFileName(db.setup.RatingYear, month)));
 
-  if (reading == MonthReading::Fast) {
-    FastMonthList fast(identify);
+  if (fast) {
+    fast->Clear();
     bool usual = true;
-    for (const auto& r : fromTournaments) usual = usual && fast.Add(r);
-    if (usual && bytes) usual = fast.AddMonthFile(*bytes, today);
-    if (usual) {
-      collected += static_cast<long long>(fast.Size());
-      return fast.Sorted();
+    for (const auto& r : fromTournaments) usual = usual && fast->Add(r);
+    if (usual && bytes) usual = fast->AddMonthFile(*bytes, today);
+    std::vector<RatedEntry> entries;
+    if (usual && fast->Sorted(entries)) {
+      collected += static_cast<long long>(fast->Size());
+      return entries;
     }
   }
   std::vector<MonthResult> results = std::move(fromTournaments);
@@ -150,10 +151,12 @@ CalculationOutcome CalculateRatings(Database& db, int startMonth, int endMonth, 
   }
 
   const PlayerIdentifier identify(players);
+  FastMonthList fast(identify);
   long long collected = 0;
   for (int month = startMonth; month <= endMonth; ++month) {
     tell(CalculationStep::Month, MonthProgressLabel(setup.RatingYear, month));
-    run.RateMonth(MonthEntries(db, month, *tournaments, today, identify, reading, collected));
+    run.RateMonth(MonthEntries(db, month, *tournaments, today, identify,
+                                 reading == MonthReading::Fast ? &fast : nullptr, collected));
     for (int id = 1; id <= count; ++id) db.stats.At(id, month + 1) = StoredRating(run.Running(id));
   }
 

@@ -1,5 +1,6 @@
 #include "core/rating/fast_month_list.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -36,58 +37,111 @@ std::optional<uint32_t> CodeRank(std::string_view code) {
   return std::nullopt;
 }
 
-uint64_t PackKey(uint32_t day, uint32_t first, uint32_t second, uint32_t code) {
-  return (static_cast<uint64_t>(day) << 56) | (static_cast<uint64_t>(first) << 29) |
-         (static_cast<uint64_t>(second) << 2) | code;
+uint64_t Load8(const char* p) {
+  uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
 }
 
-// One month-file line of the usual shape, parsed in place.
+// How many of 8 characters (loaded little-endian) are digits before the first
+// other one. A carry out of a byte only reaches characters after it.
+unsigned LeadingDigits(uint64_t w) {
+  const uint64_t high = w & 0xF0F0F0F0F0F0F0F0ull;
+  const uint64_t low = (w + 0x0606060606060606ull) & 0xF0F0F0F0F0F0F0F0ull;
+  const uint64_t bad = (high ^ 0x3030303030303030ull) | (low ^ 0x3030303030303030ull);
+  return bad == 0 ? 8 : static_cast<unsigned>(__builtin_ctzll(bad)) / 8;
+}
+
+// The value of the first n (1..8) characters of w, all digits.
+uint32_t DigitsValue(uint64_t w, unsigned n) {
+  const uint64_t keep = n >= 8 ? ~0ull : (1ull << (8 * n)) - 1;
+  uint64_t d = ((w & keep) - (0x3030303030303030ull & keep)) << (8 * (8 - n));
+  d = (d * 10 + (d >> 8)) & 0x00FF00FF00FF00FFull;
+  d = (d * 100 + (d >> 16)) & 0x0000FFFF0000FFFFull;
+  d = (d * 10000 + (d >> 32)) & 0xFFFFFFFFull;
+  return static_cast<uint32_t>(d);
+}
+
+// Eight characters as one number that orders as the text does.
+uint64_t BigEndian8(const char* p) {
+  uint64_t v;
+  std::memcpy(&v, p, 8);
+  return __builtin_bswap64(v);
+}
+
+// Month-file lines of the usual shape, parsed in place.
 class LineScanner {
  public:
-  LineScanner(std::string_view bytes) : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+  explicit LineScanner(std::string_view bytes) : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
 
   // True at the end of the file (blank lines at the very end hold no values).
-  bool AtEnd() {
+  [[gnu::always_inline]] bool AtEnd() const {
+    if (p_ < end_ && *p_ == '"') return false;
     for (const char* q = p_; q < end_; ++q)
       if (*q != '\r' && *q != '\n' && *q != ' ' && *q != '\t') return false;
     return true;
   }
-  // A value of digits, quoted or bare, then a comma.
-  bool Digits(size_t minLen, size_t maxLen, std::string_view& out) {
-    const bool quoted = p_ < end_ && *p_ == '"';
-    if (quoted) ++p_;
-    const char* b = p_;
-    while (p_ < end_ && IsDigit(*p_)) ++p_;
-    const size_t n = static_cast<size_t>(p_ - b);
-    if (n < minLen || n > maxLen) return false;
-    if (quoted) {
-      if (p_ >= end_ || *p_ != '"') return false;
-      ++p_;
-    }
-    if (p_ >= end_ || *p_ != ',') return false;
-    ++p_;
-    out = std::string_view(b, n);
+
+  // The date: 8 digits, quoted or bare, then a comma.
+  [[gnu::always_inline]] bool Date(const char*& date) {
+    const bool quoted = *p_ == '"';
+    const char* b = p_ + quoted;
+    if (end_ - b < 10 || LeadingDigits(Load8(b)) != 8) return false;
+    const char* q = b + 8;
+    if (quoted && *q++ != '"') return false;
+    if (q >= end_ || *q != ',') return false;
+    date = b;
+    p_ = q + 1;
     return true;
   }
 
-  // The code, quoted or bare, then the end of the line.
-  bool Code(std::string_view& out) {
-    if (p_ < end_ && *p_ == '"') {
-      ++p_;
-      const char* b = p_;
-      while (p_ < end_ && *p_ != '"' && *p_ != '\r' && *p_ != '\n' && p_ - b < 2) ++p_;
-      if (p_ >= end_ || *p_ != '"') return false;
-      out = std::string_view(b, static_cast<size_t>(p_ - b));
-      ++p_;
+  // An id of 1 to 8 digits, quoted or bare, then a comma.
+  [[gnu::always_inline]] bool Id(PlainId& id) {
+    const bool quoted = p_ < end_ && *p_ == '"';
+    const char* q = p_ + quoted;
+    const char* b = q;
+    uint32_t v = 0;
+    size_t n = 0;
+    if (end_ - q >= 9) {
+      n = LeadingDigits(Load8(q));
+      if (n == 8 && IsDigit(q[8])) return false;
+      if (n > 0) v = DigitsValue(Load8(q), static_cast<unsigned>(n));
+      q += n;
     } else {
-      const char* b = p_;
-      if (p_ < end_ && (*p_ == 'X' || *p_ == 'x')) ++p_;
-      out = std::string_view(b, static_cast<size_t>(p_ - b));
+      while (q < end_ && IsDigit(*q) && q - b < 9) v = v * 10 + static_cast<uint32_t>(*q++ - '0');
+      n = static_cast<size_t>(q - b);
     }
-    if (p_ < end_ && *p_ == '\r') ++p_;
-    if (p_ >= end_) return true;
-    if (*p_ != '\n') return false;
-    ++p_;
+    if (n < 1 || n > 8) return false;
+    if (quoted && (q >= end_ || *q++ != '"')) return false;
+    if (q >= end_ || *q != ',') return false;
+    p_ = q + 1;
+    id = {DigitsOffset[n] + v, v};
+    return true;
+  }
+
+  // The code ("", " ", "X" or "x"; quoted, or bare "", "X", "x"), then the
+  // end of the line. Rank and draw as in CodeRank.
+  [[gnu::always_inline]] bool Code(uint32_t& rank, bool& draw) {
+    const char* q = p_;
+    char c = 0;
+    if (q < end_ && *q == '"') {
+      ++q;
+      if (q < end_ && *q != '"') c = *q++;
+      if (q >= end_ || *q++ != '"') return false;
+    } else if (q < end_ && (*q == 'X' || *q == 'x')) {
+      c = *q++;
+    }
+    if (c == 0) rank = 0;
+    else if (c == ' ') rank = 1;
+    else if (c == 'X' || c == 'x') rank = 2;
+    else return false;
+    draw = c == 'X';
+    if (q < end_ && *q == '\r') ++q;
+    if (q < end_) {
+      if (*q != '\n') return false;
+      ++q;
+    }
+    p_ = q;
     return true;
   }
 
@@ -96,33 +150,96 @@ class LineScanner {
   const char* end_;
 };
 
-// Stable least-significant-digit radix sort on the key.
-template <typename T>
-void RadixSort(std::vector<T>& v) {
-  constexpr int Bits = 11;
-  constexpr size_t Buckets = size_t{1} << Bits;
-  constexpr int Passes = 6;  // 66 bits cover the 63 of the key
-  std::vector<std::array<uint32_t, Buckets>> counts(Passes);
-  for (auto& c : counts) c.fill(0);
-  for (const auto& x : v)
-    for (int p = 0; p < Passes; ++p) ++counts[p][(x.key >> (p * Bits)) & (Buckets - 1)];
-  std::vector<T> tmp(v.size());
-  for (int p = 0; p < Passes; ++p) {
-    auto& c = counts[p];
-    // A pass where every key has the same digit changes nothing.
-    if (c[(v.front().key >> (p * Bits)) & (Buckets - 1)] == v.size()) continue;
+// Stable least-significant-digit radix sort of v on bits [from, from + bits),
+// in digits of at most 8 bits so the scatter stays within the cache.
+void RadixSort(std::vector<uint64_t>& v, std::vector<uint64_t>& tmp, unsigned from, unsigned bits) {
+  if (v.size() < 2 || bits == 0) return;
+  const unsigned passes = (bits + 7) / 8;
+  const unsigned width = (bits + passes - 1) / passes;
+  const uint64_t mask = (uint64_t{1} << width) - 1;
+  std::array<std::array<uint32_t, 256>, 8> count{};
+  for (const uint64_t x : v)
+    for (unsigned p = 0; p < passes; ++p) ++count[p][(x >> (from + p * width)) & mask];
+  tmp.resize(v.size());
+  for (unsigned p = 0; p < passes; ++p) {
+    const unsigned shift = from + p * width;
+    auto& c = count[p];
+    // A pass where every item has the same digit changes nothing.
+    if (c[(v.front() >> shift) & mask] == v.size()) continue;
     uint32_t sum = 0;
     for (auto& n : c) {
       const uint32_t k = n;
       n = sum;
       sum += k;
     }
-    for (const auto& x : v) tmp[c[(x.key >> (p * Bits)) & (Buckets - 1)]++] = x;
+    for (const uint64_t x : v) tmp[c[(x >> shift) & mask]++] = x;
     v.swap(tmp);
   }
 }
 
+unsigned BitWidth(size_t n) {
+  unsigned b = 0;
+  while ((size_t{1} << b) < n) ++b;
+  return b;
+}
+
 }  // namespace
+
+FastMonthList::FastMonthList(const PlayerIdentifier& identify)
+    : identify_(identify), smallSlot_(SmallKeys, -1), largeTable_(8192, 0) {}
+
+void FastMonthList::Clear() {
+  for (size_t slot = 0; slot < slotKey_.size(); ++slot)
+    if (slotKey_[slot] < SmallKeys) smallSlot_[slotKey_[slot]] = -1;
+  for (const size_t pos : largeUsed_) largeTable_[pos] = 0;
+  largeUsed_.clear();
+  slotKey_.clear();
+  slotSysId_.clear();
+  items_.clear();
+}
+
+uint32_t FastMonthList::LargeSlot(uint32_t key, uint32_t value) {
+  // Open addressing, an entry holds key << 32 | slot + 1.
+  const size_t mask = largeTable_.size() - 1;
+  size_t pos = HashPos(key);
+  while (largeTable_[pos] != 0) {
+    if (static_cast<uint32_t>(largeTable_[pos] >> 32) == key)
+      return static_cast<uint32_t>(largeTable_[pos] & 0xFFFFFFFFu) - 1;
+    pos = (pos + 1) & mask;
+  }
+  const uint32_t slot = NewSlot(key, value);
+  largeTable_[pos] = (static_cast<uint64_t>(key) << 32) | (slot + 1);
+  largeUsed_.push_back(pos);
+  if (largeUsed_.size() * 2 > largeTable_.size()) GrowLarge();
+  return slot;
+}
+
+uint32_t FastMonthList::NewSlot(uint32_t key, uint32_t value) {
+  slotKey_.push_back(key);
+  slotSysId_.push_back(static_cast<int16_t>(identify_.Identify(static_cast<long long>(value))));
+  return static_cast<uint32_t>(slotKey_.size() - 1);
+}
+
+void FastMonthList::GrowLarge() {
+  std::vector<uint64_t> old(largeTable_.size() * 2, 0);
+  old.swap(largeTable_);
+  ++largeBits_;
+  const size_t mask = largeTable_.size() - 1;
+  largeUsed_.clear();
+  for (const uint64_t e : old) {
+    if (e == 0) continue;
+    size_t pos = HashPos(static_cast<uint32_t>(e >> 32));
+    while (largeTable_[pos] != 0) pos = (pos + 1) & mask;
+    largeTable_[pos] = e;
+    largeUsed_.push_back(pos);
+  }
+}
+
+inline void FastMonthList::Push(uint32_t day, uint32_t key1, uint32_t value1, uint32_t key2, uint32_t value2,
+                         uint32_t code, bool draw) {
+  items_.push_back({Slot(key1, value1), Slot(key2, value2),
+                    static_cast<uint16_t>(day << 3 | code << 1 | (draw ? 1 : 0))});
+}
 
 bool FastMonthList::Add(const MonthResult& r) {
   const auto day = PlainDigits(r.day);
@@ -130,53 +247,72 @@ bool FastMonthList::Add(const MonthResult& r) {
   const auto second = PlainDigits(r.second);
   const auto code = CodeRank(r.code);
   if (r.day.size() != 2 || !day || !first || !second || !code) return false;
-  items_.push_back({PackKey(day->value, first->key, second->key, *code),
-                    static_cast<int16_t>(identify_.Identify(static_cast<long long>(first->value))),
-                    static_cast<int16_t>(identify_.Identify(static_cast<long long>(second->value))),
-                    r.code == "X"});
+  Push(day->value, first->key, first->value, second->key, second->value, *code, r.code == "X");
   return true;
 }
 
 bool FastMonthList::AddMonthFile(std::string_view bytes, std::string_view today) {
   const size_t before = items_.size();
-  auto fail = [&] {
-    items_.resize(before);
-    return false;
-  };
+  items_.reserve(before + bytes.size() / 24);
+  const bool usualToday = today.size() == 8;
+  const uint64_t todayValue = usualToday ? BigEndian8(today.data()) : 0;
   LineScanner s(bytes);
   while (!s.AtEnd()) {
-    std::string_view date, first, second, code;
-    if (!s.Digits(8, 8, date) || !s.Digits(1, 8, first) || !s.Digits(1, 8, second) ||
-        !s.Code(code))
-      return fail();
-    const auto rank = CodeRank(code);
-    if (!rank) return fail();
+    const char* date = nullptr;
+    PlainId a, b;
+    uint32_t rank = 0;
+    bool draw = false;
+    if (!s.Date(date) || !s.Id(a) || !s.Id(b) || !s.Code(rank, draw)) {
+      // The ids met so far stay in the dictionary; they do no harm.
+      items_.resize(before);
+      return false;
+    }
     // Lines dated after today are not collected.
-    if (today.size() == 8 && std::memcmp(date.data(), today.data(), 8) > 0) continue;
-    if (today.size() != 8 && std::string_view(date) > today) continue;
-    const uint32_t day = static_cast<uint32_t>((date[6] - '0') * 10 + (date[7] - '0'));
-    const auto a = *PlainDigits(first);
-    const auto b = *PlainDigits(second);
-    items_.push_back({PackKey(day, a.key, b.key, *rank),
-                      static_cast<int16_t>(identify_.Identify(static_cast<long long>(a.value))),
-                      static_cast<int16_t>(identify_.Identify(static_cast<long long>(b.value))),
-                      code == "X"});
+    if (usualToday ? BigEndian8(date) > todayValue : std::string_view(date, 8) > today) continue;
+    Push(static_cast<uint32_t>((date[6] - '0') * 10 + (date[7] - '0')), a.key, a.value, b.key, b.value, rank, draw);
   }
   return true;
 }
 
-std::vector<RatedEntry> FastMonthList::Sorted() {
-  std::vector<RatedEntry> entries;
-  if (items_.empty()) return entries;
-  RadixSort(items_);
-  entries.reserve(items_.size());
-  uint64_t currentDay = items_.front().key >> 56;
-  for (const auto& x : items_) {
-    const uint64_t day = x.key >> 56;
-    entries.push_back({x.first, x.second, x.draw, day != currentDay});
+bool FastMonthList::Sorted(std::vector<RatedEntry>& entries) {
+  entries.clear();
+  if (items_.empty()) return true;
+  // Ranks of the ids in text order: every id of up to 4 digits (a small key)
+  // comes before every longer one.
+  const unsigned r = std::max(1u, BitWidth(slotKey_.size()));
+  if (9 + 2 * r + 23 > 64) return false;
+  std::vector<uint32_t> rank(slotKey_.size());
+  uint32_t next = 0;
+  for (size_t key = 0; key < SmallKeys; ++key)
+    if (smallSlot_[key] >= 0) rank[static_cast<size_t>(smallSlot_[key])] = next++;
+  std::vector<uint64_t> large;
+  for (size_t slot = 0; slot < slotKey_.size(); ++slot)
+    if (slotKey_[slot] >= SmallKeys) large.push_back(static_cast<uint64_t>(slotKey_[slot]) << 32 | slot);
+  std::sort(large.begin(), large.end());
+  for (const uint64_t e : large) rank[e & 0xFFFFFFFFu] = next++;
+
+  // One number per result: day, ranks and code on top (the sort key), the two
+  // players and the draw below it.
+  packed_.clear();
+  packed_.reserve(items_.size());
+  for (const Raw& x : items_) {
+    const uint64_t key = ((static_cast<uint64_t>(x.dayCode >> 3) << r | rank[x.first]) << r | rank[x.second]) << 2 |
+                         ((x.dayCode >> 1) & 3);
+    packed_.push_back(key << 23 | static_cast<uint64_t>(slotSysId_[x.first]) << 12 |
+                      static_cast<uint64_t>(slotSysId_[x.second]) << 1 | (x.dayCode & 1));
+  }
+  RadixSort(packed_, scratch_, 23, 9 + 2 * r);
+
+  entries.reserve(packed_.size());
+  const unsigned dayShift = 23 + 2 + 2 * r;
+  uint64_t currentDay = packed_.front() >> dayShift;
+  for (const uint64_t x : packed_) {
+    const uint64_t day = x >> dayShift;
+    entries.push_back({static_cast<int>((x >> 12) & 0x7FF), static_cast<int>((x >> 1) & 0x7FF), (x & 1) != 0,
+                       day != currentDay});
     currentDay = day;
   }
-  return entries;
+  return true;
 }
 
 }  // namespace hrs

@@ -4,14 +4,6 @@
 
 namespace hrs {
 
-namespace {
-
-size_t Slot(int64_t key, size_t mask) {
-  return static_cast<size_t>((static_cast<uint64_t>(key) * 0x9E3779B97F4A7C15ull) >> 40) & mask;
-}
-
-}  // namespace
-
 PlayerIdentifier::PlayerIdentifier(const PlayerTable& players) : playerCount_(players.PlayerCount) {
   size_t size = 16;
   while (size < static_cast<size_t>(playerCount_) * 2 + 2) size *= 2;
@@ -29,21 +21,6 @@ PlayerIdentifier::PlayerIdentifier(const PlayerTable& players) : playerCount_(pl
       ids_[s] = static_cast<int16_t>(id);
     }
   }
-}
-
-int PlayerIdentifier::LookupMembership(long long number) const {
-  size_t s = Slot(number, mask_);
-  while (keys_[s] != 0) {
-    if (keys_[s] == number) return ids_[s];
-    s = (s + 1) & mask_;
-  }
-  return 0;
-}
-
-int PlayerIdentifier::Identify(long long id) const {
-  if (id > 0 && id <= playerCount_) return static_cast<int>(id);
-  if (id <= 0 || id == NoMembership) return 0;
-  return LookupMembership(id);
 }
 
 int PlayerIdentifier::Identify(double id) const {

@@ -33,7 +33,9 @@ TEST(FastMonthList, OrdersExactlyAsTheItemTexts) {
       results.push_back({day, ids[rng() % ids.size()], ids[rng() % ids.size()], codes[rng() % codes.size()]});
       ASSERT_TRUE(fast.Add(results.back()));
     }
-    ASSERT_EQ(fast.Sorted(), SortedMonthEntries(results, identify));
+    std::vector<RatedEntry> entries;
+    ASSERT_TRUE(fast.Sorted(entries));
+    ASSERT_EQ(entries, SortedMonthEntries(results, identify));
   }
 }
 
@@ -48,10 +50,25 @@ TEST(FastMonthList, RefusesWhatItCannotOrderAndReadsTheUsualLines) {
   EXPECT_FALSE(fast.Add({"01", "1", "2", "XY"}));
   EXPECT_FALSE(fast.AddMonthFile("\"19970101\",1,2,\" \"\r\n\r\n\"19970102\",1,2,\" \"\r\n", "19971231"));
   EXPECT_FALSE(fast.AddMonthFile("\"19970101\",1,2\r\n", "19971231"));
+  EXPECT_FALSE(fast.AddMonthFile("\"19970101\",123456789,2,\" \"\r\n\"19970101\",1,2,\" \"\r\n", "19971231"));
+  EXPECT_FALSE(fast.AddMonthFile("\"19970101\",12a,2,\" \"\r\n\"19970101\",1,2,\" \"\r\n", "19971231"));
   EXPECT_EQ(fast.Size(), 0u);
   EXPECT_TRUE(fast.AddMonthFile("\"19970102\",\"3\",4,\"X\"\r\n19970101,1,\"2\",\r\n\"19970105\",5,6,\" \"\n\r\n",
                                 "19970104"));
-  EXPECT_EQ(fast.Sorted(), (std::vector<RatedEntry>{{1, 2, false, false}, {3, 4, true, true}}));
+  std::vector<RatedEntry> entries;
+  ASSERT_TRUE(fast.Sorted(entries));
+  EXPECT_EQ(entries, (std::vector<RatedEntry>{{1, 2, false, false}, {3, 4, true, true}}));
+
+  // Ids of all lengths in a buffer long enough for the eight-at-a-time reading.
+  PlayerTable eight = Members(40);
+  eight[9].MbShipNo = 12345678;
+  const PlayerIdentifier identify8(eight);
+  FastMonthList longIds(identify8);
+  ASSERT_TRUE(longIds.AddMonthFile("\"19970101\",\"12345678\",00000009,\" \"\r\n"
+                                   "\"19970101\",\"9\",\"0010011\",\"X\"\r\n",
+                                   "19971231"));
+  ASSERT_TRUE(longIds.Sorted(entries));
+  EXPECT_EQ(entries, (std::vector<RatedEntry>{{9, 11, true, false}, {9, 9, false, false}}));
 }
 
 // A year of results with every kind of line the files may hold.

@@ -1,0 +1,208 @@
+// Times Calculate Ratings on the largest year the system allows: 1998 players,
+// 12 months of 32,767 results each (month file lines plus the duels of three
+// registered tournament files), ids a mix of Sys Ids (quoted, as typed) and
+// membership numbers (bare, as imported) with a few unknown players.
+//
+// Run: build/dev/bench/bench_calculate_year [runs] [path to hrs-cli]
+// Reports the median of `hrs-cli calculate` as a whole process (load,
+// calculate, save), and in-process figures for the quick and the plain month
+// reading, whose saved files must be identical.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/console_dialogs.h"
+#include "core/data/file_io.h"
+#include "core/data/player_file.h"
+#include "core/data/rating_stats_file.h"
+#include "core/data/setup_file.h"
+#include "core/data/transaction_names.h"
+#include "core/platform/clock.h"
+#include "core/rating/calculate_ratings.h"
+#include "core/shell/startup.h"
+#include "core/text/align.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int MonthLimit = 32767;
+constexpr int Players = hrs::PlayerCapacity;
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+double Ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
+
+int Membership(int sysId) { return 20000 + sysId * 7; }
+
+// An id for a player: his Sys Id or his membership number, now and then an
+// unknown player.
+std::string Id(std::mt19937& rng, int sysId, bool& quoted) {
+  const unsigned roll = rng() % 100;
+  quoted = roll < 50;
+  if (roll < 50) return std::to_string(sysId);
+  if (roll < 97) return std::to_string(Membership(sysId));
+  if (roll < 99) return "999999";
+  return std::to_string(90000000 + sysId);  // nobody's number
+}
+
+void Generate(const fs::path& dir, int year) {
+  std::mt19937 rng(1997);
+  hrs::DataLocation where;
+  where.dataDir = dir;
+  hrs::SetupRecord setup = hrs::SetupRecord::Created(year);
+  hrs::PlayerTable players;
+  hrs::RatingStats stats;
+  players.PlayerCount = Players;
+  for (int i = 1; i <= Players; ++i) {
+    auto& p = players[i];
+    p.SysId = static_cast<int16_t>(i);
+    p.Name = hrs::TextField::Of("Player " + std::to_string(i));
+    p.Info = hrs::TextField::Of("");
+    p.MbShipNo = Membership(i);
+    p.StartRating = static_cast<int16_t>(1400 + rng() % 1100);
+    p.Rating = p.StartRating;
+    stats.At(i, 1) = p.StartRating;
+  }
+  players.ActiveCount = players.CountActive();
+  if (hrs::SaveSetup(where, setup) || hrs::SavePlayers(where, players) ||
+      hrs::SaveRatingStatistics(where, stats, Players)) {
+    std::fprintf(stderr, "cannot write the data files in %s\n", dir.c_str());
+    std::exit(1);
+  }
+
+  const int tournamentMonths[] = {3, 6, 9};
+  const int tournamentDuels = 120;
+  std::string registry;
+  for (int t = 0; t < 3; ++t) {
+    const std::string name = "RQTP000" + std::to_string(t + 1) + ".DAT";
+    std::string bytes = "\"kontrol\"\r\n\"" + std::to_string(year) + hrs::TwoDigits(tournamentMonths[t]) + "14\"\r\n";
+    for (int d = 0; d < tournamentDuels; ++d) {
+      const int a = 1 + static_cast<int>(rng() % Players), b = 1 + static_cast<int>(rng() % Players);
+      bytes += std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(d % 30 + 1) + "," +
+               std::to_string(d % 29 + 2) + ",\"" + (rng() % 5 == 0 ? "X" : " ") + "\"\r\n";
+    }
+    hrs::WriteFileAtomically(dir / name, bytes);
+    registry += "\"" + name + "\"\r\n";
+  }
+  hrs::WriteFileAtomically(dir / hrs::RegistryFileName(year), registry);
+
+  for (int month = 1; month <= 12; ++month) {
+    const bool withTournament = month % 3 == 0 && month <= 9;
+    const int lines = MonthLimit - (withTournament ? tournamentDuels : 0);
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(lines) * 32);
+    for (int i = 0; i < lines; ++i) {
+      const int day = 1 + static_cast<int>(rng() % 28);
+      const int a = 1 + static_cast<int>(rng() % Players);
+      int b = 1 + static_cast<int>(rng() % Players);
+      if (b == a) b = b % Players + 1;
+      bool qa = false, qb = false;
+      const std::string ia = Id(rng, a, qa), ib = Id(rng, b, qb);
+      bytes += "\"" + std::to_string(year) + hrs::TwoDigits(month) + hrs::TwoDigits(day) + "\",";
+      bytes += (qa ? "\"" + ia + "\"" : ia) + "," + (qb ? "\"" + ib + "\"" : ib) + ",";
+      bytes += rng() % 5 == 0 ? "\"X\"\r\n" : "\" \"\r\n";
+    }
+    hrs::WriteFileAtomically(dir / hrs::MonthFileName(year, month), bytes);
+  }
+}
+
+// One whole run of `hrs-cli --data DIR calculate`; its time in ms.
+double RunCli(const std::string& cli, const fs::path& dir) {
+  std::vector<std::string> args = {cli, "--data", dir.string(), "calculate"};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  const auto t0 = Clock::now();
+  pid_t pid = 0;
+  if (posix_spawn(&pid, cli.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
+    std::fprintf(stderr, "cannot start %s\n", cli.c_str());
+    std::exit(1);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  const auto t1 = Clock::now();
+  posix_spawn_file_actions_destroy(&actions);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "hrs-cli calculate failed (status %d)\n", status);
+    std::exit(1);
+  }
+  return Ms(t0, t1);
+}
+
+// Load, calculate and save in this process with the given month reading.
+double RunInProcess(const fs::path& dir, hrs::MonthReading reading, long long& collected) {
+  const auto t0 = Clock::now();
+  hrs::SystemClock clock;
+  hrs::Database db;
+  db.location.dataDir = dir;
+  hrs::cli::ConsoleDialogs dialogs(*new std::ostringstream);
+  if (hrs::LoadDatabase(db, dialogs, clock) != hrs::StartupStep::Done) std::exit(1);
+  const auto out = hrs::CalculateRatings(db, 1, 12, dialogs, clock, {}, reading);
+  const auto t1 = Clock::now();
+  if (out.stopped || !out.writeErrors.empty()) std::exit(1);
+  collected = out.figures.resultsCollected;
+  return Ms(t0, t1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+  const std::string cli =
+      argc > 2 ? argv[2] : (fs::path(argv[0]).parent_path() / ".." / "src" / "cli" / "hrs-cli").string();
+  const fs::path dir = fs::temp_directory_path() / ("hrs-bench-year-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  hrs::SystemClock clock;
+  // The year before this one: every month lies in the past, so the defaults
+  // of hrs-cli (months 1 to 12) take the whole year.
+  const int year = clock.Today().year - 1;
+  Generate(dir, year);
+
+  RunCli(cli, dir);  // warm the page cache
+  std::vector<double> whole;
+  for (int r = 0; r < runs; ++r) whole.push_back(RunCli(cli, dir));
+  const std::string quickPlayers = hrs::ReadWholeFile(dir / hrs::PlayerFile).value_or("");
+  const std::string quickStats = hrs::ReadWholeFile(dir / hrs::StatFile).value_or("");
+
+  long long collected = 0;
+  std::vector<double> fast, plain;
+  for (int r = 0; r < std::max(3, runs / 3); ++r) {
+    fast.push_back(RunInProcess(dir, hrs::MonthReading::Fast, collected));
+    plain.push_back(RunInProcess(dir, hrs::MonthReading::Straightforward, collected));
+  }
+  const bool same = hrs::ReadWholeFile(dir / hrs::PlayerFile).value_or("") == quickPlayers &&
+                    hrs::ReadWholeFile(dir / hrs::StatFile).value_or("") == quickStats;
+
+  std::printf("Largest year: %d players, %lld results\n", Players, collected);
+  std::printf("  hrs-cli calculate, whole process:    median %7.2f ms  (%d runs, min %.2f, max %.2f)\n",
+              Median(whole), runs, *std::min_element(whole.begin(), whole.end()),
+              *std::max_element(whole.begin(), whole.end()));
+  std::printf("  in process, quick month reading:     median %7.2f ms\n", Median(fast));
+  std::printf("  in process, plain reading loop:      median %7.2f ms  (codec, item texts, sorted list)\n",
+              Median(plain));
+  std::printf("  saved files identical both ways:     %s\n", same ? "yes" : "NO");
+  fs::remove_all(dir);
+  return same ? 0 : 1;
+}
