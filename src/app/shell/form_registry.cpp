@@ -3,6 +3,8 @@
 #include <map>
 
 #include "app/data/setup_window.h"
+#include "app/rating/calc_window.h"
+#include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
 
 namespace hrs::app {
@@ -19,6 +21,8 @@ FormTable& Forms() {
       {"dbSetup", [](AppContext& ctx) -> QWidget* {
          return new SetupWindow(ctx.db, ctx.dialogs, ctx.clock, [&ctx] { ctx.RefreshStatus(); });
        }},
+      {"dbCalc", [](AppContext& ctx) -> QWidget* { return new CalcWindow(ctx); }},
+      {"Query", [](AppContext& ctx) -> QWidget* { return new QueryWindow(ctx); }},
   };
   return forms;
 }

@@ -1,0 +1,275 @@
+#include "app/rating/calc_window.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <algorithm>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/shell/app_context.h"
+#include "app/shell/busy_cursor.h"
+#include "app/shell/form_registry.h"
+#include "core/rating/calc_ranking.h"
+#include "core/shell/window_arrangement.h"
+#include "core/text/align.h"
+#include "core/text/numeric.h"
+
+namespace hrs::app {
+
+namespace {
+
+constexpr int OpenWidthTwips = 3720;
+constexpr int OpenHeightTwips = 3945;
+constexpr int ListWidthTwips = 9620;
+constexpr int HistoryWidthTwips = 3675;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+  setObjectName("dbCalc");
+  setWindowTitle("Calculate ratings");
+  const Database& db = ctx_.db;
+
+  text1_ = new QLineEdit(Q(std::to_string(db.setup.RatingYear)), this);
+  text1_->setObjectName("Text1");
+  text2_ = new QLineEdit("01", this);
+  text2_->setObjectName("Text2");
+  text3_ = new QLineEdit(Q(TwoDigits(DefaultEndMonth(db.setup, ctx_.clock))), this);
+  text3_->setObjectName("Text3");
+  for (auto* t : {text1_, text2_, text3_}) t->setMaximumWidth(60);
+  text1_->installEventFilter(this);
+  text3_->installEventFilter(this);
+  // The rating year is shown, never edited.
+  connect(text1_, &QLineEdit::textChanged, this, [this] {
+    const QString year = Q(std::to_string(ctx_.db.setup.RatingYear));
+    if (text1_->text() != year) text1_->setText(year);
+  });
+  connect(text2_, &QLineEdit::textChanged, this, &CalcWindow::StartMonthChanged);
+
+  check1_ = new QCheckBox("&Full year", this);
+  check1_->setObjectName("Check1");
+  connect(check1_, &QCheckBox::clicked, this, &CalcWindow::FullYear);
+
+  calculate_ = new QPushButton("&Calculate", this);
+  calculate_->setObjectName("Command1");
+  ranking_ = new QPushButton("&Ranking List", this);
+  ranking_->setObjectName("Command3");
+  history_ = new QPushButton("Rating &History", this);
+  history_->setObjectName("Command4");
+  history_->setEnabled(false);  // the rating history view is not part of the program yet
+  exit_ = new QPushButton("E&xit", this);
+  exit_->setObjectName("Command2");
+  connect(calculate_, &QPushButton::clicked, this, &CalcWindow::Calculate);
+  connect(ranking_, &QPushButton::clicked, this, &CalcWindow::RankingList);
+  connect(exit_, &QPushButton::clicked, this, &CalcWindow::Exit);
+
+  frame1_ = new QFrame(this);
+  frame1_->setObjectName("Frame1");
+  frame1_->setFrameShape(QFrame::Box);
+  frame1_->setMinimumHeight(28);
+  label6_ = new QLabel(frame1_);
+  label6_->setObjectName("Label6");
+  auto* frameLayout = new QVBoxLayout(frame1_);
+  frameLayout->setContentsMargins(4, 2, 4, 2);
+  frameLayout->addWidget(label6_);
+
+  label5_ = new QLabel(
+      "If you choose a start month greater than -1- the rating adjustment "
+      "is based on the rating last day of prior month.",
+      this);
+  label5_->setObjectName("Label5");
+  label5_->setWordWrap(true);
+  QSizePolicy keepPlace = label5_->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  label5_->setSizePolicy(keepPlace);
+  label5_->setMinimumHeight(label5_->fontMetrics().lineSpacing() * 4);
+  label5_->hide();
+
+  auto* fields = new QGridLayout;
+  fields->addWidget(new QLabel("Rating year", this), 0, 0);
+  fields->addWidget(text1_, 0, 1);
+  fields->addWidget(new QLabel("From month", this), 1, 0);
+  fields->addWidget(text2_, 1, 1);
+  fields->addWidget(new QLabel("To month", this), 2, 0);
+  fields->addWidget(text3_, 2, 1);
+  auto* left = new QVBoxLayout;
+  left->addLayout(fields);
+  left->addWidget(check1_);
+  left->addWidget(calculate_);
+  left->addWidget(ranking_);
+  left->addWidget(history_);
+  left->addWidget(exit_);
+  left->addWidget(frame1_);
+  left->addWidget(label5_);
+  left->addStretch(1);
+  auto* leftSide = new QWidget(this);
+  leftSide->setLayout(left);
+  leftSide->setFixedWidth(TwipsToPixels(OpenWidthTwips) - 12);
+
+  // The ranking list lies beside the fields; the window widens to show it.
+  const QFont fixed(QStringLiteral("Courier"), 10);
+  label7_ = new QLabel(this);
+  label7_->setObjectName("Label7");
+  label7_->setFont(fixed);
+  label7_->hide();
+  list1_ = new QListWidget(this);
+  list1_->setObjectName("List1");
+  list1_->setFont(fixed);
+  listSide_ = new QWidget(this);
+  auto* right = new QVBoxLayout(listSide_);
+  right->setContentsMargins(0, 0, 0, 0);
+  right->addWidget(label7_);
+  right->addWidget(list1_, 1);
+  listSide_->hide();
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(leftSide);
+  layout->addWidget(listSide_, 1);
+  // Never smaller than what its fonts need.
+  setMinimumSize(minimumSizeHint());
+  resize(sizeHint());
+}
+
+QSize CalcWindow::sizeHint() const {
+  return QSize(TwipsToPixels(OpenWidthTwips), TwipsToPixels(OpenHeightTwips)).expandedTo(minimumSizeHint());
+}
+
+bool CalcWindow::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) {
+    text2_->setFocus(Qt::OtherFocusReason);
+    if (ctx_.clock.Today().month > 1) label5_->show();
+  }
+  return QWidget::event(e);
+}
+
+bool CalcWindow::eventFilter(QObject* watched, QEvent* e) {
+  // The year and the end month are not the operator's to edit.
+  if (e->type() == QEvent::FocusIn && (watched == text1_ || watched == text3_))
+    text2_->setFocus(Qt::OtherFocusReason);
+  return QWidget::eventFilter(watched, e);
+}
+
+void CalcWindow::StartMonthChanged() {
+  const std::string text = text2_->text().toStdString();
+  // Compared as text, as the month has always been.
+  if (!IsNumeric(text) || text > TwoDigits(ctx_.clock.Today().month)) {
+    if (text2_->text() != "01") text2_->setText("01");
+  }
+}
+
+void CalcWindow::FullYear() {
+  text2_->setText("1");
+  // The whole year so far: the current month, or all twelve for an earlier year.
+  text3_->setText(Q(TwoDigits(DefaultEndMonth(ctx_.db.setup, ctx_.clock))));
+}
+
+void CalcWindow::SetWidthTwips(int twips) {
+  const int px = TwipsToPixels(twips);
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    frame->resize(frame->width() - width() + px, frame->height());
+  else
+    resize(px, height());
+}
+
+void CalcWindow::SetFrameColour(const QColor& colour) {
+  QPalette p = frame1_->palette();
+  p.setColor(QPalette::Window, colour);
+  frame1_->setPalette(p);
+  frame1_->setAutoFillBackground(true);
+}
+
+void CalcWindow::Progress(CalculationStep step, const std::string& label) {
+  switch (step) {
+    case CalculationStep::Initializing:
+      SetFrameColour(QColor(255, 0, 0));
+      label6_->setText(Q(label));
+      label6_->show();
+      label5_->hide();
+      break;
+    case CalculationStep::Month:
+      label6_->setText(Q(label));
+      break;
+    case CalculationStep::Finished:
+      label6_->hide();
+      SetFrameColour(QColor(0, 0, 128));
+      break;
+  }
+  frame1_->repaint();
+}
+
+void CalcWindow::Calculate() {
+  const auto start = NumericValue(text2_->text().toStdString());
+  if (!start) {
+    text2_->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  if (*start < 1 || *start > 12) text2_->setText("1");
+  const auto end = NumericValue(text3_->text().toStdString());
+  if (!end) {
+    text3_->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  if (*end < 1 || *end > 12) text3_->setText("12");
+
+  CalculationOutcome outcome;
+  {
+    BusyCursor busy(this);
+    outcome = CalculateRatings(
+        ctx_.db, static_cast<int>(NumericValue(text2_->text().toStdString()).value_or(1)),
+        static_cast<int>(NumericValue(text3_->text().toStdString()).value_or(12)), ctx_.dialogs, ctx_.clock,
+        [this](CalculationStep step, const std::string& label) { Progress(step, label); });
+  }
+  if (outcome.stopped) {
+    // The operator goes to the Control Centre to validate the file. The
+    // window is gone once closed, so only the context is used after it.
+    AppContext& ctx = ctx_;
+    CloseForm();
+    if (FindFormFactory("dbRating")) ctx.ShowForm("dbRating");
+    else ctx.RefreshStatus();
+    return;
+  }
+  ShowCalculationReport(outcome, ctx_.dialogs);
+  RankingList();
+}
+
+void CalcWindow::RankingList() {
+  BusyCursor busy(this);
+  const PlayerTable& players = ctx_.db.players;
+  if (players.PlayerCount == 0) {
+    ctx_.dialogs.Message(NoPlayersEnrolled);
+    return;
+  }
+  label7_->hide();
+  list1_->clear();
+  list1_->setEnabled(false);
+  if (const auto average = CalcRankingAverage(players)) ctx_.db.AverageRating = *average;
+  listSide_->show();
+  SetWidthTwips(ListWidthTwips);
+  for (const auto& line : CalcRankingLines(players)) list1_->addItem(Q(line));
+  list1_->setEnabled(true);
+  label7_->setText(Q(CalcRankingHeader()));
+  label7_->show();
+}
+
+void CalcWindow::CloseForm() {
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
+  else close();
+}
+
+void CalcWindow::Exit() {
+  AppContext& ctx = ctx_;
+  CloseForm();
+  ctx.RefreshStatus();
+}
+
+}  // namespace hrs::app

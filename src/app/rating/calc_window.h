@@ -1,0 +1,58 @@
+#pragma once
+#include <QWidget>
+
+#include "core/rating/calculate_ratings.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace hrs::app {
+
+class AppContext;
+
+// The Calculate Ratings window dbCalc: the period, Calculate with its
+// progress and report, and the window's own ranking list.
+class CalcWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit CalcWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+  void Calculate();     // Command1
+  void RankingList();   // Command3
+  void Exit();          // Command2
+
+ protected:
+  QSize sizeHint() const override;
+  bool event(QEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void StartMonthChanged();
+  void FullYear();
+  void Progress(CalculationStep step, const std::string& label);
+  void SetWidthTwips(int twips);
+  void SetFrameColour(const QColor& colour);
+  void CloseForm();
+
+  AppContext& ctx_;
+  QLineEdit* text1_;
+  QLineEdit* text2_;
+  QLineEdit* text3_;
+  QCheckBox* check1_;
+  QPushButton* calculate_;
+  QPushButton* ranking_;
+  QPushButton* history_;
+  QPushButton* exit_;
+  QListWidget* list1_;
+  QLabel* label7_;
+  QFrame* frame1_;
+  QLabel* label6_;
+  QLabel* label5_;
+  QWidget* listSide_;
+};
+
+}  // namespace hrs::app
