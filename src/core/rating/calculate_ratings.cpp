@@ -11,6 +11,7 @@
 #include "core/data/tournament_file.h"
 #include "core/data/transaction_names.h"
 #include "core/rating/fast_month_list.h"
+#include "core/rating/mapped_file.h"
 #include "core/rating/month_list.h"
 #include "core/rating/player_identifier.h"
 #include "core/rating/rating_run.h"
@@ -66,7 +67,9 @@ std::vector<RatedEntry> MonthEntries(const Database& db, int month, const std::v
     if (t.month != month) continue;
     for (const auto& d : t.file.duels) fromTournaments.push_back(FromTournamentDuel(t.file.date, d));
   }
-  const auto bytes = ReadWholeFile(db.location.DataPath(MonthFileName(db.setup.RatingYear, month)));
+  const auto file = MappedFile::Open(db.location.DataPath(MonthFileName(db.setup.RatingYear, month)));
+  const std::optional<std::string_view> bytes =
+      file ? std::optional<std::string_view>(file->Bytes()) : std::nullopt;
 
   if (fast) {
     fast->Clear();

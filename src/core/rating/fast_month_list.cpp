@@ -150,31 +150,34 @@ class LineScanner {
   const char* end_;
 };
 
-// Stable least-significant-digit radix sort of v on bits [from, from + bits),
-// in digits of at most 8 bits so the scatter stays within the cache.
-void RadixSort(std::vector<uint64_t>& v, std::vector<uint64_t>& tmp, unsigned from, unsigned bits) {
-  if (v.size() < 2 || bits == 0) return;
+// Stable least-significant-digit radix sort of v[0..n) on bits
+// [from, from + bits), in digits of at most 8 bits; tmp holds n items.
+void RadixSort(uint64_t* v, uint64_t* tmp, size_t n, unsigned from, unsigned bits) {
+  if (n < 2 || bits == 0) return;
   const unsigned passes = (bits + 7) / 8;
   const unsigned width = (bits + passes - 1) / passes;
   const uint64_t mask = (uint64_t{1} << width) - 1;
-  std::array<std::array<uint32_t, 256>, 8> count{};
-  for (const uint64_t x : v)
-    for (unsigned p = 0; p < passes; ++p) ++count[p][(x >> (from + p * width)) & mask];
-  tmp.resize(v.size());
+  std::array<std::array<uint32_t, 256>, 8> count;
+  for (unsigned p = 0; p < passes; ++p) std::fill_n(count[p].begin(), mask + 1, 0);
+  for (size_t i = 0; i < n; ++i)
+    for (unsigned p = 0; p < passes; ++p) ++count[p][(v[i] >> (from + p * width)) & mask];
+  uint64_t* in = v;
+  uint64_t* out = tmp;
   for (unsigned p = 0; p < passes; ++p) {
     const unsigned shift = from + p * width;
     auto& c = count[p];
     // A pass where every item has the same digit changes nothing.
-    if (c[(v.front() >> shift) & mask] == v.size()) continue;
+    if (c[(in[0] >> shift) & mask] == n) continue;
     uint32_t sum = 0;
-    for (auto& n : c) {
-      const uint32_t k = n;
-      n = sum;
+    for (size_t d = 0; d <= mask; ++d) {
+      const uint32_t k = c[d];
+      c[d] = sum;
       sum += k;
     }
-    for (const uint64_t x : v) tmp[c[(x >> shift) & mask]++] = x;
-    v.swap(tmp);
+    for (size_t i = 0; i < n; ++i) out[c[(in[i] >> shift) & mask]++] = in[i];
+    std::swap(in, out);
   }
+  if (in != v) std::copy(in, in + n, v);
 }
 
 unsigned BitWidth(size_t n) {
@@ -292,16 +295,22 @@ bool FastMonthList::Sorted(std::vector<RatedEntry>& entries) {
   for (const uint64_t e : large) rank[e & 0xFFFFFFFFu] = next++;
 
   // One number per result: day, ranks and code on top (the sort key), the two
-  // players and the draw below it.
-  packed_.clear();
-  packed_.reserve(items_.size());
+  // players and the draw below it. The numbers go straight to their day's
+  // place (days keep the order of adding), then each day is sorted alone.
+  std::array<uint32_t, 101> dayStart{};
+  for (const Raw& x : items_) ++dayStart[(x.dayCode >> 3) + 1u];
+  for (size_t d = 1; d < dayStart.size(); ++d) dayStart[d] += dayStart[d - 1];
+  std::array<uint32_t, 101> fill = dayStart;
+  packed_.resize(items_.size());
+  scratch_.resize(items_.size());
   for (const Raw& x : items_) {
     const uint64_t key = ((static_cast<uint64_t>(x.dayCode >> 3) << r | rank[x.first]) << r | rank[x.second]) << 2 |
                          ((x.dayCode >> 1) & 3);
-    packed_.push_back(key << 23 | static_cast<uint64_t>(slotSysId_[x.first]) << 12 |
-                      static_cast<uint64_t>(slotSysId_[x.second]) << 1 | (x.dayCode & 1));
+    packed_[fill[x.dayCode >> 3]++] = key << 23 | static_cast<uint64_t>(slotSysId_[x.first]) << 12 |
+                                      static_cast<uint64_t>(slotSysId_[x.second]) << 1 | (x.dayCode & 1);
   }
-  RadixSort(packed_, scratch_, 23, 9 + 2 * r);
+  for (size_t d = 0; d + 1 < dayStart.size(); ++d)
+    RadixSort(packed_.data() + dayStart[d], scratch_.data(), dayStart[d + 1] - dayStart[d], 23, 2 + 2 * r);
 
   entries.reserve(packed_.size());
   const unsigned dayShift = 23 + 2 + 2 * r;

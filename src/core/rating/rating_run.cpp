@@ -19,6 +19,8 @@ RatingRun::RatingRun(int playerCount, int firstRating, int winFactor, const Rati
       wins_(static_cast<size_t>(playerCount) + 1, 0),
       draws_(static_cast<size_t>(playerCount) + 1, 0),
       losses_(static_cast<size_t>(playerCount) + 1, 0),
+      dayRating_(static_cast<size_t>(playerCount) + 1, firstRating),
+      dayK_(static_cast<size_t>(playerCount) + 1, groups.K(firstRating)),
       expectancy_(2 * MemoRange + 1, std::numeric_limits<double>::quiet_NaN()) {}
 
 double RatingRun::Expectancy(int r1, int r2) {
@@ -30,10 +32,21 @@ double RatingRun::Expectancy(int r1, int r2) {
 }
 
 void RatingRun::ApplyDay() {
-  for (int id = 1; id <= playerCount_; ++id) {
-    running_[static_cast<size_t>(id)] += today_[static_cast<size_t>(id)];
-    today_[static_cast<size_t>(id)] = 0;
+  for (size_t id = 1; id <= static_cast<size_t>(playerCount_); ++id) {
+    running_[id] += today_[id];
+    today_[id] = 0;
+    SetDayRating(id);
   }
+}
+
+void RatingRun::StartDay() {
+  for (size_t id = 1; id <= static_cast<size_t>(playerCount_); ++id) SetDayRating(id);
+}
+
+// The rating used all day: the running rating with its fraction dropped.
+void RatingRun::SetDayRating(size_t id) {
+  dayRating_[id] = static_cast<int>(std::trunc(running_[id]));
+  dayK_[id] = groups_.K(dayRating_[id]);
 }
 
 void RatingRun::Rate(const RatedEntry& e) {
@@ -43,12 +56,13 @@ void RatingRun::Rate(const RatedEntry& e) {
     return;
   }
   calculations_ += 2;
-  const int r1 = e.first ? static_cast<int>(std::trunc(running_[static_cast<size_t>(e.first)])) : firstRating_;
-  const int r2 = e.second ? static_cast<int>(std::trunc(running_[static_cast<size_t>(e.second)])) : firstRating_;
-  const double we1 = Expectancy(r1, r2);
+  // Unknown players sit in row 0 with the first rating.
+  const auto a = static_cast<size_t>(e.first);
+  const auto b = static_cast<size_t>(e.second);
+  const double we1 = Expectancy(dayRating_[a], dayRating_[b]);
   if (e.first) {
-    const double k = groups_.K(r1);
-    const auto i = static_cast<size_t>(e.first);
+    const double k = dayK_[a];
+    const auto i = a;
     if (e.draw) {
       today_[i] += k * (0.5 - we1);
       ++draws_[i];
@@ -59,8 +73,8 @@ void RatingRun::Rate(const RatedEntry& e) {
   }
   const double we2 = 1 - we1;
   if (e.second) {
-    const double k = groups_.K(r2);
-    const auto i = static_cast<size_t>(e.second);
+    const double k = dayK_[b];
+    const auto i = b;
     if (e.draw) {
       today_[i] += k * (0.5 - we2);
       ++draws_[i];
@@ -72,6 +86,9 @@ void RatingRun::Rate(const RatedEntry& e) {
 }
 
 void RatingRun::RateMonth(const std::vector<RatedEntry>& entries) {
+  // The starting ratings may have been set since the last day ended.
+  if (firstMonth_) StartDay();
+  firstMonth_ = false;
   for (const auto& e : entries) {
     if (e.newDay) ApplyDay();
     Rate(e);

@@ -12,6 +12,7 @@ class RatingRun {
  public:
   RatingRun(int playerCount, int firstRating, int winFactor, const RatingGroups& groups);
 
+  // Set the starting ratings before the first month is rated.
   double& Running(int sysId) { return running_[static_cast<size_t>(sysId)]; }
   double Running(int sysId) const { return running_[static_cast<size_t>(sysId)]; }
   int Wins(int sysId) const { return wins_[static_cast<size_t>(sysId)]; }
@@ -28,6 +29,8 @@ class RatingRun {
 
  private:
   void ApplyDay();
+  void StartDay();
+  void SetDayRating(size_t id);
   void Rate(const RatedEntry& e);
   double Expectancy(int r1, int r2);
 
@@ -37,6 +40,9 @@ class RatingRun {
   RatingGroups groups_;
   std::vector<double> running_, today_;
   std::vector<int> wins_, draws_, losses_;
+  // Per Sys Id the rating and K of the current day; row 0 is the unknown player.
+  std::vector<int> dayRating_, dayK_;
+  bool firstMonth_ = true;
   // The expectancy depends on the rating difference only; each one is worked
   // out once by the same formula, so the values are the same to the last bit.
   std::vector<double> expectancy_;
