@@ -9,81 +9,95 @@ namespace hrs {
 
 namespace {
 
-void SplitLine(std::string_view line, size_t lineNo, std::vector<FormValue>& out) {
-  size_t i = 0;
-  const size_t n = line.size();
-  while (true) {
-    FormValue v;
-    v.line = lineNo;
-    // Leading blanks before a value do not count.
-    size_t j = i;
-    while (j < n && (line[j] == ' ' || line[j] == '\t')) ++j;
-    if (j < n && line[j] == '"') {
-      v.quoted = true;
-      size_t close = line.find('"', j + 1);
-      if (close == std::string_view::npos) close = n;
-      v.text = std::string(line.substr(j + 1, close - j - 1));
-      // Anything between the closing quote and the comma is dropped.
-      size_t comma = line.find(',', std::min(close + 1, n));
-      out.push_back(std::move(v));
-      if (comma == std::string_view::npos) break;
-      i = comma + 1;
-    } else {
-      size_t comma = line.find(',', i);
-      const size_t end = comma == std::string_view::npos ? n : comma;
-      std::string_view t = line.substr(i, end - i);
-      while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-      while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-      v.text.assign(t.data(), t.size());
-      out.push_back(std::move(v));
-      if (comma == std::string_view::npos) break;
-      i = comma + 1;
-    }
-  }
-  out.back().lastOnLine = true;
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
-std::vector<FormValue> SplitWriteForm(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t lf = bytes.find('\n', start);
-    size_t end = lf == std::string_view::npos ? bytes.size() : lf;
-    std::string_view line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (lf == std::string_view::npos) break;
-    start = lf + 1;
-  }
+WriteFormReader::WriteFormReader(std::string_view bytes) : bytes_(bytes) {
   // Blank lines at the very end (an editor's extra line break) hold no values.
-  while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string_view::npos) lines.pop_back();
+  size_t e = bytes_.size();
+  while (e > 0 && (IsBlank(bytes_[e - 1]) || bytes_[e - 1] == '\r' || bytes_[e - 1] == '\n')) --e;
+  if (e == 0) {
+    pos_ = 1;  // nothing at all
+    end_ = 0;
+    return;
+  }
+  // Keep the whole last line: values end at its line break or the file's end.
+  while (e < bytes_.size() && bytes_[e] != '\n' && bytes_[e] != '\r') ++e;
+  end_ = e;
+}
+
+bool WriteFormReader::NextView(std::string_view& text, bool& quoted) {
+  if (pos_ > end_) return false;
+  const char* data = bytes_.data();
+  const size_t n = bytes_.size();
+  // The current line ends at LF (a CR before it belongs to the break).
+  size_t lf = bytes_.find('\n', pos_);
+  size_t lineEnd = lf == std::string::npos ? n : lf;
+  if (lineEnd > pos_ && data[lineEnd - 1] == '\r') --lineEnd;
+  size_t j = pos_;
+  while (j < lineEnd && IsBlank(data[j])) ++j;
+  size_t comma;
+  if (j < lineEnd && data[j] == '"') {
+    quoted = true;
+    size_t close = j + 1;
+    while (close < lineEnd && data[close] != '"') ++close;
+    text = std::string_view(data + j + 1, close - j - 1);
+    // Anything between the closing quote and the comma is dropped.
+    comma = close < lineEnd ? close + 1 : lineEnd;
+    while (comma < lineEnd && data[comma] != ',') ++comma;
+  } else {
+    quoted = false;
+    comma = pos_;
+    while (comma < lineEnd && data[comma] != ',') ++comma;
+    size_t b = pos_, e = comma;
+    while (b < e && IsBlank(data[b])) ++b;
+    while (e > b && IsBlank(data[e - 1])) --e;
+    text = std::string_view(data + b, e - b);
+  }
+  if (comma < lineEnd) {
+    pos_ = comma + 1;
+    lastOnLine_ = false;
+  } else {
+    lastOnLine_ = true;
+    ++line_;
+    pos_ = lf == std::string::npos ? n + 1 : lf + 1;
+    if (pos_ > end_) pos_ = end_ + 1;
+  }
+  return true;
+}
+
+std::vector<FormValue> SplitWriteForm(std::string_view bytes) {
+  WriteFormReader r(bytes);
   std::vector<FormValue> out;
-  out.reserve(lines.size() * 4);
-  for (size_t i = 0; i < lines.size(); ++i) SplitLine(lines[i], i, out);
+  while (auto v = r.Next()) out.push_back(std::move(*v));
   return out;
 }
 
-size_t WriteFormReader::NextLine() const {
-  if (pos_ < values_.size()) return values_[pos_].line;
-  return values_.empty() ? 0 : values_.back().line + 1;
-}
-
 std::optional<FormValue> WriteFormReader::Next() {
-  if (pos_ >= values_.size()) return std::nullopt;
-  return values_[pos_++];
+  const size_t line = line_;
+  std::string_view text;
+  bool quoted = false;
+  if (!NextView(text, quoted)) return std::nullopt;
+  FormValue v;
+  v.text.assign(text.data(), text.size());
+  v.quoted = quoted;
+  v.line = line;
+  v.lastOnLine = lastOnLine_;
+  return v;
 }
 
 std::optional<std::string> WriteFormReader::Text() {
-  auto v = Next();
-  if (!v) return std::nullopt;
-  return std::move(v->text);
+  std::string_view text;
+  bool quoted = false;
+  if (!NextView(text, quoted)) return std::nullopt;
+  return std::string(text);
 }
 
 std::optional<long long> WriteFormReader::Integer(long long lo, long long hi) {
-  if (pos_ >= values_.size()) return std::nullopt;
-  const std::string& raw = values_[pos_++].text;
+  std::string_view raw;
+  bool quoted = false;
+  if (!NextView(raw, quoted)) return std::nullopt;
   // Plain digits are by far the most common value; take them directly.
   if (!raw.empty() && raw.size() <= 12) {
     size_t i = raw[0] == '-' ? 1 : 0;

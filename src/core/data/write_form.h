@@ -24,17 +24,16 @@ std::vector<FormValue> SplitWriteForm(std::string_view bytes);
 
 // Values taken by position across lines, as every reader of the system does.
 // A read past the end or a value that does not fit the asked type fails.
+// It walks the bytes as it goes, so a large file costs no value list.
 class WriteFormReader {
  public:
-  explicit WriteFormReader(std::string_view bytes) : values_(SplitWriteForm(bytes)) {}
-  explicit WriteFormReader(std::vector<FormValue> values) : values_(std::move(values)) {}
+  explicit WriteFormReader(std::string_view bytes);
 
-  bool AtEnd() const { return pos_ >= values_.size(); }
-  size_t Position() const { return pos_; }
+  bool AtEnd() const { return pos_ > end_; }
   // The line of the next value (or one past the last line at the end).
-  size_t NextLine() const;
+  size_t NextLine() const { return line_; }
   // True when the value just read was the last of its line.
-  bool AtLineEnd() const { return pos_ > 0 && values_[pos_ - 1].lastOnLine; }
+  bool AtLineEnd() const { return lastOnLine_; }
 
   std::optional<FormValue> Next();
   std::optional<std::string> Text();
@@ -51,8 +50,14 @@ class WriteFormReader {
   std::optional<DateTime> Date();
 
  private:
-  std::vector<FormValue> values_;
-  size_t pos_ = 0;
+  // The next value as a view into the bytes; false at the end.
+  bool NextView(std::string_view& text, bool& quoted);
+
+  std::string bytes_;
+  size_t pos_ = 0;   // start of the next value
+  size_t end_ = 0;   // end of the last line holding anything; past it nothing is read
+  size_t line_ = 0;
+  bool lastOnLine_ = false;
 };
 
 // Text that would break a line of a file (a double quote, CR, LF) never
