@@ -46,6 +46,10 @@ CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   text3_ = new QLineEdit(Q(TwoDigits(DefaultEndMonth(db.setup, ctx_.clock))), this);
   text3_->setObjectName("Text3");
   for (auto* t : {text1_, text2_, text3_}) t->setMaximumWidth(60);
+  // Never a stop for the keyboard or the window's focus memory; a click
+  // lands in the start month (below).
+  text1_->setFocusPolicy(Qt::NoFocus);
+  text3_->setFocusPolicy(Qt::NoFocus);
   text1_->installEventFilter(this);
   text3_->installEventFilter(this);
   // The rating year is shown, never edited.
@@ -154,7 +158,8 @@ bool CalcWindow::event(QEvent* e) {
 
 bool CalcWindow::eventFilter(QObject* watched, QEvent* e) {
   // The year and the end month are not the operator's to edit.
-  if (e->type() == QEvent::FocusIn && (watched == text1_ || watched == text3_))
+  if ((e->type() == QEvent::FocusIn || e->type() == QEvent::MouseButtonPress) &&
+      (watched == text1_ || watched == text3_))
     text2_->setFocus(Qt::OtherFocusReason);
   return QWidget::eventFilter(watched, e);
 }
