@@ -1,7 +1,7 @@
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
 #include "core/rating/calculate_ratings.h"
-#include "core/shell/startup.h"
 #include "core/text/numeric.h"
 
 namespace hrs::cli {
@@ -38,18 +38,13 @@ int RunCalculate(CliContext& ctx) {
     } else if (a == "--skip-unvalidated") {
       skipUnvalidated = true;
     } else {
-      ctx.err << "hrs-cli calculate: unexpected argument \"" << a << "\"\n";
-      return ExitUsage;
+      return UnexpectedArgument(ctx, "calculate", a);
     }
   }
 
   Database db;
-  db.location = ctx.location;
-  std::vector<std::string> goOn;
-  if (skipUnvalidated) goOn.push_back("The QTP tournament file ");
   // Creation and repair questions are refused: nothing is made up here.
-  ConsoleDialogs dialogs(ctx.err, goOn);
-  if (LoadDatabase(db, dialogs, ctx.clock) != StartupStep::Done) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, {})) return ExitDataProblem;
   if (db.players.PlayerCount < 2) {
     ctx.err << "Less than 2 players in database\n";
     return ExitDataProblem;
@@ -60,6 +55,9 @@ int RunCalculate(CliContext& ctx) {
     return ExitUsage;
   }
 
+  std::vector<std::string> goOn;
+  if (skipUnvalidated) goOn.push_back("The QTP tournament file ");
+  ConsoleDialogs dialogs(ctx.err, goOn);
   const CalculationOutcome outcome = CalculateRatings(db, from, to, dialogs, ctx.clock);
   if (outcome.stopped) {
     ctx.err << "hrs-cli calculate: stopped at a tournament file that is not validated; nothing was written\n";

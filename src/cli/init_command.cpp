@@ -1,3 +1,4 @@
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
@@ -9,10 +10,7 @@ namespace hrs::cli {
 namespace {
 
 int RunInit(CliContext& ctx) {
-  if (!ctx.args.empty()) {
-    ctx.err << "hrs-cli init: unexpected argument \"" << ctx.args.front() << "\"\n";
-    return ExitUsage;
-  }
+  if (int status = NoArguments(ctx, "init")) return status;
   const DataLocation& where = ctx.location;
   for (const char* name : {SetupFile, PlayerFile, StatFile}) {
     if (FileExists(where.DataPath(name))) {

@@ -1,21 +1,15 @@
 #include "cli/commands.h"
-#include "cli/console_dialogs.h"
+#include "cli/command_support.h"
 #include "core/rating/calc_ranking.h"
-#include "core/shell/startup.h"
 
 namespace hrs::cli {
 
 namespace {
 
 int RunRanking(CliContext& ctx) {
-  if (!ctx.args.empty()) {
-    ctx.err << "hrs-cli ranking: unexpected argument \"" << ctx.args.front() << "\"\n";
-    return ExitUsage;
-  }
+  if (int status = NoArguments(ctx, "ranking")) return status;
   Database db;
-  db.location = ctx.location;
-  ConsoleDialogs dialogs(ctx.err, {"No players in the database"});
-  if (LoadDatabase(db, dialogs, ctx.clock) != StartupStep::Done) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
   if (db.players.PlayerCount == 0) {
     ctx.err << NoPlayersEnrolled << "\n";
     return ExitOk;

@@ -1,6 +1,5 @@
-#include "cli/console_dialogs.h"
+#include "cli/command_support.h"
 #include "cli/commands.h"
-#include "core/shell/startup.h"
 #include "core/shell/status_summary.h"
 
 namespace hrs::cli {
@@ -8,15 +7,9 @@ namespace hrs::cli {
 namespace {
 
 int RunStatus(CliContext& ctx) {
-  if (!ctx.args.empty()) {
-    ctx.err << "hrs-cli status: unexpected argument \"" << ctx.args.front() << "\"\n";
-    return ExitUsage;
-  }
+  if (int status = NoArguments(ctx, "status")) return status;
   Database db;
-  db.location = ctx.location;
-  // Read only: creation and repair questions are refused; an empty club is fine.
-  ConsoleDialogs dialogs(ctx.err, {"No players in the database"});
-  if (LoadDatabase(db, dialogs, ctx.clock) != StartupStep::Done) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
   ctx.out << StatusDirectoryText(db.location.DataDir().string(), 45) << "\n";
   for (const auto& line : StatusSummaryLines(db)) ctx.out << line << "\n";
   return ExitOk;
