@@ -17,7 +17,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("hrs"));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(hrs::ProductTitle));
 
   const QStringList args = QApplication::arguments();
   if (args.size() > 2) {
@@ -26,7 +25,8 @@ int main(int argc, char** argv) {
   }
   std::error_code ec;
   if (args.size() == 2) {
-    std::filesystem::current_path(args[1].toStdString(), ec);
+    // The bytes as given: a folder name need not be valid text.
+    std::filesystem::current_path(std::filesystem::path(argv[1]), ec);
     if (ec) {
       QMessageBox::critical(nullptr, QString::fromLatin1(hrs::ProductTitle),
                             QStringLiteral("The data directory %1 cannot be opened:\n%2")

@@ -1,6 +1,8 @@
 #include "cli/command_support.h"
 
 #include "cli/console_dialogs.h"
+#include "core/data/file_io.h"
+#include "core/data/player_file.h"
 #include "core/shell/startup.h"
 
 namespace hrs::cli {
@@ -16,6 +18,10 @@ int NoArguments(CliContext& ctx, const char* command) {
 
 bool LoadForCommand(CliContext& ctx, Database& db, std::vector<std::string> goOnPrefixes) {
   db.location = ctx.location;
+  // Going on without players is for an empty club, never for a damaged file,
+  // which a command without a screen leaves untouched.
+  if (auto bytes = ReadWholeFile(db.location.DataPath(PlayerFile)); bytes && IsDamagedPlayerFile(*bytes))
+    std::erase(goOnPrefixes, EmptyClubIsFine.front());
   ConsoleDialogs dialogs(ctx.err, std::move(goOnPrefixes));
   return LoadDatabase(db, dialogs, ctx.clock) == StartupStep::Done;
 }

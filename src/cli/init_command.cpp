@@ -25,7 +25,12 @@ int RunInit(CliContext& ctx) {
   // No players yet: the statistics file starts empty.
   if (!error) error = WriteFileAtomically(where.DataPath(StatFile), "");
   if (error) {
-    ctx.err << "hrs-cli init: " << *error << "\n";
+    // All three or none: a half-made database would block the next init.
+    for (const char* name : {SetupFile, PlayerFile, StatFile}) {
+      std::error_code ec;
+      if (FileExists(where.DataPath(name))) std::filesystem::remove(where.DataPath(name), ec);
+    }
+    ctx.err << "hrs-cli init: " << *error << "\nNothing was created.\n";
     return ExitDataProblem;
   }
   ctx.out << "Created " << SetupFile << ", " << PlayerFile << " and " << StatFile << " in "

@@ -93,6 +93,27 @@ TEST(CliStatus, MissingOrDamagedFilesExitTwoAndChangeNothing) {
   EXPECT_EQ(damaged.Files(), (std::vector<std::string>{"player.hrs", "ratstat.hrs", "rfast.hrs"}));
 }
 
+TEST(CliStatus, DamagedPlayerFileIsReportedAndLeftAlone) {
+  FixedClock clock({{2026, 12, 8}, 10, 0, 0});
+  TempDir dir;
+  ASSERT_FALSE(SaveSetup(dir.Location(), SetupRecord::Created(2026)));
+  dir.Write("player.hrs", "1,\"A\",oops\r\n");
+  auto r = Cli(dir, {"status"}, clock);
+  EXPECT_EQ(r.status, ExitDataProblem);
+  EXPECT_NE(r.err.find("No players in the database"), std::string::npos);
+  EXPECT_EQ(dir.Files(), (std::vector<std::string>{"player.hrs", "rfast.hrs"}));
+}
+
+TEST(CliInit, FailedInitLeavesNothingBehind) {
+  FixedClock clock({{2026, 12, 8}, 10, 0, 0});
+  TempDir dir;
+  // A folder in the way of the statistics file, the last one written.
+  std::filesystem::create_directory(dir.path() / "ratstat.hrs");
+  auto r = Cli(dir, {"init"}, clock);
+  EXPECT_EQ(r.status, ExitDataProblem);
+  EXPECT_EQ(dir.Files(), std::vector<std::string>{"ratstat.hrs"});
+}
+
 TEST(CliHelp, ProgramAndCommandHelp) {
   FixedClock clock;
   std::ostringstream out, err;

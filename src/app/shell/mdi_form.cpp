@@ -56,9 +56,16 @@ bool MDIForm1::Start(const StartupPaths& paths) {
   // Only a lock whose program has gone is stale, however old it is.
   lock_->setStaleLockTime(0);
   if (!lock_->tryLock(0)) {
+    const bool running = lock_->error() == QLockFile::LockFailedError;
     lock_.reset();
     dialogs_.Beep();
-    dialogs_.Message("This application is running already!");
+    if (running) {
+      dialogs_.Message("This application is running already!");
+    } else {
+      dialogs_.Message("The program cannot make sure that it runs only once:\rits lock file " +
+                           FromQt(paths.lockFile) + " cannot be written.",
+                       Buttons::Ok, Icon::Critical);
+    }
     Shutdown();
     return false;
   }
@@ -237,6 +244,10 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
       const bool normal = !sub->isMinimized() && !sub->isMaximized();
       arrangement_.Remember(FromQt(sub->widget()->objectName()), PixelsToTwips(sub->x()),
                             PixelsToTwips(sub->y()), normal);
+      // However a working window is closed (its own button or the title
+      // bar), the home screen comes back with fresh figures.
+      if (!shutDown_ && RefreshesStatusOnClose(FromQt(sub->widget()->objectName())))
+        QMetaObject::invokeMethod(this, [this] { if (!shutDown_) RefreshStatus(); }, Qt::QueuedConnection);
     }
   }
   return QMainWindow::eventFilter(watched, event);

@@ -1,5 +1,7 @@
 #include "core/data/file_io.h"
 
+#include "core/platform/dialogs.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -104,8 +106,22 @@ bool FileExists(const fs::path& path) {
 }  // namespace hrs
 
 namespace hrs {
-void KeepDamagedCopy(const std::filesystem::path& path, std::string_view bytes) {
-  const fs::path copy = path.string() + ".damaged";
-  if (!FileExists(copy)) WriteFileAtomically(copy, bytes);
+std::optional<std::string> KeepDamagedCopy(const std::filesystem::path& path, std::string_view bytes) {
+  // A free name each time: an earlier copy may be all that is left of older damage.
+  fs::path copy = path.string() + ".damaged";
+  for (int n = 2; FileExists(copy) || fs::exists(copy); ++n) copy = path.string() + ".damaged" + std::to_string(n);
+  return WriteFileAtomically(copy, bytes);
+}
+}  // namespace hrs
+
+namespace hrs {
+bool KeptDamagedCopy(const std::filesystem::path& path, std::string_view bytes, Dialogs& dialogs) {
+  if (auto error = KeepDamagedCopy(path, bytes)) {
+    dialogs.Message("The damaged file " + path.filename().string() + " could not be kept as a copy, so it is " +
+                        "left as it is and the program ends.\r" + *error,
+                    Buttons::Ok, Icon::Critical);
+    return false;
+  }
+  return true;
 }
 }  // namespace hrs

@@ -23,7 +23,15 @@ bool FileExists(const std::filesystem::path& path);
 }  // namespace hrs
 
 namespace hrs {
-// Keeps the content of a damaged file beside it (name + ".damaged") before
-// the system replaces it; an earlier copy is not overwritten.
-void KeepDamagedCopy(const std::filesystem::path& path, std::string_view bytes);
+// Keeps the content of a damaged file beside it (name + ".damaged", or
+// ".damaged2" and so on when that exists) before the system replaces it.
+// The reason on failure.
+std::optional<std::string> KeepDamagedCopy(const std::filesystem::path& path, std::string_view bytes);
+}  // namespace hrs
+
+namespace hrs {
+class Dialogs;
+// KeepDamagedCopy for a loader about to go on without the file: false, after
+// telling the operator, when no copy could be kept (then nothing may replace it).
+bool KeptDamagedCopy(const std::filesystem::path& path, std::string_view bytes, Dialogs& dialogs);
 }  // namespace hrs

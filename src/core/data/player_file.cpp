@@ -109,14 +109,18 @@ bool LoadPlayers(const DataLocation& where, PlayerTable& table, Dialogs& dialogs
     return false;
   }
   if (table.PlayerCount == 0) {
-    const bool damaged = !SplitWriteForm(*bytes).empty();
-    const bool goOn = dialogs.Message("No players in the database\r\rPlease confirm if this is correct", Buttons::OkCancel,
-                           Icon::Question) == Answer::Ok;
+    const bool goOn = dialogs.Message("No players in the database\r\rPlease confirm if this is correct",
+                                      Buttons::OkCancel, Icon::Question) == Answer::Ok;
     // The next save would replace a damaged file by an empty one; keep its content.
-    if (goOn && damaged) KeepDamagedCopy(path, *bytes);
+    if (goOn && HoldsValues(*bytes)) return KeptDamagedCopy(path, *bytes, dialogs);
     return goOn;
   }
   return true;
+}
+
+bool IsDamagedPlayerFile(std::string_view bytes) {
+  PlayerTable table;
+  return ParsePlayerFile(bytes, table) != PlayerParse::Ok || (table.PlayerCount == 0 && HoldsValues(bytes));
 }
 
 std::optional<std::string> SavePlayers(const DataLocation& where, PlayerTable& table) {

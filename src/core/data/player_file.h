@@ -19,6 +19,9 @@ enum class PlayerParse { Ok, Malformed, TooMany };
 // table holds no players; on TooMany nothing beyond the capacity is touched.
 PlayerParse ParsePlayerFile(std::string_view bytes, PlayerTable& table);
 
+// True when the bytes are not a player file the system can use.
+bool IsDamagedPlayerFile(std::string_view bytes);
+
 // Loads the player file at start-up with its questions. False ends start-up.
 bool LoadPlayers(const DataLocation& where, PlayerTable& table, Dialogs& dialogs);
 

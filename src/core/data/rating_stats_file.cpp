@@ -52,7 +52,7 @@ bool LoadRatingStatistics(const DataLocation& where, RatingStats& stats, int pla
       return false;
     stats.Clear();
     for (int id = 1; id <= PlayerCapacity; ++id) stats.At(id, 1) = static_cast<int16_t>(firstRating);
-    KeepDamagedCopy(path, *bytes);
+    if (!KeptDamagedCopy(path, *bytes, dialogs)) return false;
     if (auto error = SaveRatingStatistics(where, stats, playerCount)) {
       dialogs.Message("The file of rating statistics could not be written.\r" + *error, Buttons::Ok,
                       Icon::Critical);

@@ -2,6 +2,7 @@
 
 #include "core/data/file_io.h"
 #include "core/data/write_form.h"
+#include "core/platform/dialogs.h"
 
 namespace hrs {
 
@@ -72,7 +73,9 @@ std::optional<SetupRecord> ParseSetupFile(std::string_view bytes) {
 }
 
 bool LoadSetup(const DataLocation& where, SetupRecord& setup, Dialogs& dialogs, const Clock& clock) {
-  if (auto bytes = ReadWholeFile(where.DataPath(SetupFile))) {
+  const auto path = where.DataPath(SetupFile);
+  const auto bytes = ReadWholeFile(path);
+  if (bytes) {
     if (auto parsed = ParseSetupFile(*bytes)) {
       setup = *parsed;
       return true;
@@ -81,6 +84,8 @@ bool LoadSetup(const DataLocation& where, SetupRecord& setup, Dialogs& dialogs, 
   const Answer a = dialogs.Message("Welcome to Halvik Ranking System\r\rPlease confirm Setup Creation",
                                    Buttons::OkCancel, Icon::Question);
   if (a != Answer::Ok) return false;
+  // A damaged setup still holds the operator's settings: keep them beside it.
+  if (bytes && HoldsValues(*bytes) && !KeptDamagedCopy(path, *bytes, dialogs)) return false;
   setup = SetupRecord::Created(clock.Today().year);
   if (auto error = SaveSetup(where, setup)) {
     dialogs.Message("The setup file could not be written.\r" + *error, Buttons::Ok, Icon::Critical);

@@ -9,11 +9,17 @@ namespace hrs {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A stray CR (a line ended CR CR LF) is as blank as a space.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 }  // namespace
 
-WriteFormReader::WriteFormReader(std::string_view bytes) : bytes_(bytes) {
+WriteFormReader::WriteFormReader(std::string_view bytes) {
+  // A byte-order mark before the first value and an end-of-file mark (Ctrl-Z)
+  // after the last are not content.
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  if (const size_t eof = bytes.find('\x1A'); eof != std::string_view::npos) bytes = bytes.substr(0, eof);
+  bytes_.assign(bytes.data(), bytes.size());
   // Blank lines at the very end (an editor's extra line break) hold no values.
   size_t e = bytes_.size();
   while (e > 0 && (IsBlank(bytes_[e - 1]) || bytes_[e - 1] == '\r' || bytes_[e - 1] == '\n')) --e;
@@ -34,7 +40,7 @@ bool WriteFormReader::NextView(std::string_view& text, bool& quoted) {
   // The current line ends at LF (a CR before it belongs to the break).
   size_t lf = bytes_.find('\n', pos_);
   size_t lineEnd = lf == std::string::npos ? n : lf;
-  if (lineEnd > pos_ && data[lineEnd - 1] == '\r') --lineEnd;
+  while (lineEnd > pos_ && data[lineEnd - 1] == '\r') --lineEnd;
   size_t j = pos_;
   while (j < lineEnd && IsBlank(data[j])) ++j;
   size_t comma;

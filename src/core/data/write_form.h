@@ -60,6 +60,9 @@ class WriteFormReader {
   bool lastOnLine_ = false;
 };
 
+// True when a file holds any value at all (an empty file is no damage).
+inline bool HoldsValues(std::string_view bytes) { return !WriteFormReader(bytes).AtEnd(); }
+
 // Text that would break a line of a file (a double quote, CR, LF) never
 // reaches one: quotes become apostrophes, line breaks blanks.
 std::string SafeFileText(std::string_view text);

@@ -28,10 +28,17 @@ std::optional<DateTime> ParseWriteFormDate(std::string_view text) {
   if (!t.empty() && t.front() == '#') t.erase(0, 1);
   if (!t.empty() && t.back() == '#') t.pop_back();
   DateTime dt;
-  char tail = 0;
-  const int n = std::sscanf(t.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &dt.date.year, &dt.date.month, &dt.date.day,
-                            &dt.hour, &dt.minute, &dt.second, &tail);
-  if (n != 3 && n != 6) return std::nullopt;
+  int used = -1;
+  // The whole text must be the date (and time): nothing may follow it.
+  if (std::sscanf(t.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n", &dt.date.year, &dt.date.month, &dt.date.day, &dt.hour,
+                  &dt.minute, &dt.second, &used) != 6 ||
+      static_cast<size_t>(used) != t.size()) {
+    dt = DateTime{};
+    used = -1;
+    if (std::sscanf(t.c_str(), "%4d-%2d-%2d%n", &dt.date.year, &dt.date.month, &dt.date.day, &used) != 3 ||
+        static_cast<size_t>(used) != t.size())
+      return std::nullopt;
+  }
   if (dt.date.month < 1 || dt.date.month > 12 || dt.date.day < 1 || dt.date.day > 31) return std::nullopt;
   if (dt.hour < 0 || dt.hour > 23 || dt.minute < 0 || dt.minute > 59 || dt.second < 0 || dt.second > 59)
     return std::nullopt;

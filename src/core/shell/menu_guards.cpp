@@ -40,4 +40,10 @@ bool PassesGuard(MenuCommand command, const Database& db, Dialogs& dialogs) {
   return db.StartupOk != 0;
 }
 
+bool RefreshesStatusOnClose(const std::string& formName) {
+  for (const char* name : {"dbSetup", "dbPlayer", "dbRating", "dbCalc", "dbTurn", "dbUtil", "dbLocal"})
+    if (formName == name) return true;
+  return false;
+}
+
 }  // namespace hrs

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "core/data/database.h"
 #include "core/platform/dialogs.h"
 
@@ -30,5 +32,10 @@ const CommandGuard& GuardOf(MenuCommand command);
 // the message, where one is given), then StartupOk, as no working window
 // opens after a failed start-up. True: open the window.
 bool PassesGuard(MenuCommand command, const Database& db, Dialogs& dialogs);
+
+// The working windows that bring the status window back, refreshed, when
+// they close (Setup, players, Control Centre, Calculate Ratings, Swiss
+// tournament, utilities, small tournament).
+bool RefreshesStatusOnClose(const std::string& formName);
 
 }  // namespace hrs

@@ -88,6 +88,22 @@ TEST(LoadSetup, CancelledCreationWritesNothing) {
   EXPECT_TRUE(dir.Files().empty());
 }
 
+TEST(LoadSetup, DamagedFileIsKeptBesideTheNewOne) {
+  TempDir dir;
+  dir.Write("rfast.hrs", "\"My Club\",abc\r\n");
+  ScriptedDialogs dialogs;
+  FixedClock clock;
+  SetupRecord s;
+  ASSERT_TRUE(LoadSetup(dir.Location(), s, dialogs, clock));
+  EXPECT_EQ(dir.Read("rfast.hrs.damaged"), "\"My Club\",abc\r\n");
+  EXPECT_EQ(s.ListName.str(), "The Best Ranking List");
+  // A second damaged file gets a copy of its own.
+  dir.Write("rfast.hrs", "broken again");
+  ASSERT_TRUE(LoadSetup(dir.Location(), s, dialogs, clock));
+  EXPECT_EQ(dir.Read("rfast.hrs.damaged2"), "broken again");
+  EXPECT_EQ(dir.Read("rfast.hrs.damaged"), "\"My Club\",abc\r\n");
+}
+
 TEST(LoadSetup, FileFoundWithoutRegardToCase) {
   TempDir dir;
   dir.Write("RFAST.HRS", SetupFileBytes(SetupRecord::Created(2025)));

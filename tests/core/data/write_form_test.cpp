@@ -92,3 +92,25 @@ TEST(TextField, NeverSetEmptyAndNumberZeroRoundTrip) {
 
 }  // namespace
 }  // namespace hrs
+
+namespace hrs {
+namespace {
+
+TEST(WriteFormReader, ByteOrderMarkEndOfFileMarkAndStrayCarriageReturnsAreNotContent) {
+  EXPECT_EQ(Texts("\xEF\xBB\xBF\"Club\",1\r\n"), (std::vector<std::string>{"Club", "1"}));
+  EXPECT_EQ(Texts("1,2\r\n\x1A"), (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(Texts("1,2\r\r\n3\r\r\n"), (std::vector<std::string>{"1", "2", "3"}));
+  WriteFormReader r("400\r\r\n2099\r\r\n");
+  EXPECT_EQ(r.Int16(), 400);
+  EXPECT_EQ(r.Int16(), 2099);
+  EXPECT_TRUE(r.AtEnd());
+}
+
+TEST(WriteFormReader, DateMustBeTheWholeValue) {
+  EXPECT_TRUE(ParseWriteFormDate("#1997-08-15#"));
+  EXPECT_FALSE(ParseWriteFormDate("#1997-08-15xyz#"));
+  EXPECT_FALSE(ParseWriteFormDate("#1997-08-15 14:30:00 junk#"));
+}
+
+}  // namespace
+}  // namespace hrs
