@@ -1,5 +1,7 @@
 #include "app/rating/calc_window.h"
 
+#include "app/shell/activation.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <algorithm>
@@ -142,18 +144,16 @@ CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   // Never smaller than what its fonts need.
   setMinimumSize(minimumSizeHint());
   resize(sizeHint());
+  CallOnActivation(this, [this] { Activated(); });
 }
 
 QSize CalcWindow::sizeHint() const {
   return QSize(TwipsToPixels(OpenWidthTwips), TwipsToPixels(OpenHeightTwips)).expandedTo(minimumSizeHint());
 }
 
-bool CalcWindow::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) {
-    text2_->setFocus(Qt::OtherFocusReason);
-    if (ctx_.clock.Today().month > 1) label5_->show();
-  }
-  return QWidget::event(e);
+void CalcWindow::Activated() {
+  text2_->setFocus(Qt::OtherFocusReason);
+  if (ctx_.clock.Today().month > 1) label5_->show();
 }
 
 bool CalcWindow::eventFilter(QObject* watched, QEvent* e) {
@@ -209,7 +209,8 @@ void CalcWindow::Progress(CalculationStep step, const std::string& label) {
       SetFrameColour(QColor(0, 0, 128));
       break;
   }
-  frame1_->repaint();
+  // The whole window: the hint disappears as the run starts, not after it.
+  repaint();
 }
 
 void CalcWindow::Calculate() {

@@ -27,8 +27,9 @@ class CalcWindow : public QWidget {
 
  protected:
   QSize sizeHint() const override;
-  bool event(QEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
+  // Focus to the start month and the hint shown, each time the window becomes the active one.
+  void Activated();
 
  private:
   void StartMonthChanged();

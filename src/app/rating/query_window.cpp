@@ -1,5 +1,7 @@
 #include "app/rating/query_window.h"
 
+#include "app/shell/activation.h"
+
 #include <QEvent>
 #include <algorithm>
 #include <QGridLayout>
@@ -87,16 +89,13 @@ QueryWindow::QueryWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
   // Never smaller than what its fonts need.
   setMinimumSize(minimumSizeHint());
   resize(sizeHint());
+  CallOnActivation(this, [this] { label1_->setText(QueryIntro); });
 }
 
 QSize QueryWindow::sizeHint() const {
   return QSize(TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips)).expandedTo(minimumSizeHint());
 }
 
-bool QueryWindow::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) label1_->setText(QueryIntro);
-  return QWidget::event(e);
-}
 
 void QueryWindow::SysIdChanged(QLineEdit* sysId, QLineEdit* name) {
   const QueryIdCheck check = CheckQueryId(sysId->text().toStdString(), ctx_.db.players);

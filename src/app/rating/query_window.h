@@ -21,7 +21,6 @@ class QueryWindow : public QWidget {
 
  protected:
   QSize sizeHint() const override;
-  bool event(QEvent* e) override;
 
  private:
   void SysIdChanged(QLineEdit* sysId, QLineEdit* name);

@@ -82,10 +82,19 @@ std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string
 }
 
 std::optional<std::string> AppendToFile(const fs::path& path, std::string_view bytes) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
   if (fd < 0) return ErrnoText("Cannot open", path);
   struct stat st {};
   const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
+  // A file whose last line lost its line break (an editor) would run that
+  // line and the new one together.
+  std::string joined;
+  char last = '\n';
+  if (before > 0 && ::pread(fd, &last, 1, before - 1) == 1 && last != '\n') {
+    joined = "\r\n";
+    joined += bytes;
+    bytes = joined;
+  }
   if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
     std::string why = ErrnoText("Cannot write", path);
     // Take back a partial line so the file stays whole.

@@ -44,24 +44,24 @@ bool CanOpen(const fs::path& path) {
 
 }  // namespace
 
-bool RollBackRatingYear(Database& db, int year, Dialogs& dialogs) {
+RollBack RollBackRatingYear(Database& db, int year, Dialogs& dialogs) {
   dialogs.Beep();
   if (dialogs.Message(RollBackQuestion(year), Buttons::YesNo, Icon::Question, "Rating year roll-back") !=
       Answer::Yes)
-    return false;
+    return RollBack::Declined;
 
   const DataLocation& where = db.location;
   const fs::path oldFile = where.DataPath(OldPlayerFileName(year));
   if (!CanOpen(oldFile)) {
     OldFileNotFound(dialogs);
-    return false;
+    return RollBack::Failed;
   }
   // One rename puts the old file in place of the current one, so there is
   // never a moment without a player file.
   const fs::path playerFile = where.DataPath(PlayerFile);
   if (std::rename(oldFile.c_str(), playerFile.c_str()) != 0) {
     OldFileNotFound(dialogs);
-    return false;
+    return RollBack::Failed;
   }
 
   // The table in memory must be the restored one, or the next save of the
@@ -82,10 +82,10 @@ bool RollBackRatingYear(Database& db, int year, Dialogs& dialogs) {
     dialogs.Beep();
     dialogs.Message("The setup could not be saved.\r" + *error, Buttons::Ok, Icon::Critical,
                     "Change of rating year");
-    return false;
+    return RollBack::Failed;
   }
   dialogs.Message("Change back of rating year successfully implemented");
-  return true;
+  return RollBack::Done;
 }
 
 }  // namespace hrs

@@ -13,8 +13,8 @@ std::string OldPlayerFileName(int year);
 // Changes the rating year back to `year` (the previous calendar year): asks
 // first, then puts the kept player file of that year in place of the player
 // file, reloads the player table from it and saves the setup with the new
-// year. True when done; false when the operator declined or a step failed
-// (each failure has been shown).
-bool RollBackRatingYear(Database& db, int year, Dialogs& dialogs);
+// year. Each failure has been shown when Failed comes back.
+enum class RollBack { Done, Declined, Failed };
+RollBack RollBackRatingYear(Database& db, int year, Dialogs& dialogs);
 
 }  // namespace hrs

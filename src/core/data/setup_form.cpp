@@ -98,9 +98,14 @@ SetupSaveOutcome SaveSetupForm(SetupFields& fields, Database& db, Dialogs& dialo
       return run.Stop(2);
     }
     if (year < s.RatingYear) {
-      if (!RollBackRatingYear(db, static_cast<int>(year), dialogs)) {
-        run.Restore(2, s.RatingYear);
-        return run.Stop(2);
+      switch (RollBackRatingYear(db, static_cast<int>(year), dialogs)) {
+        case RollBack::Done:
+          break;
+        case RollBack::Declined:
+          run.Restore(2, s.RatingYear);
+          return run.Stop(2);
+        case RollBack::Failed:
+          return run.Stop(2);
       }
     } else {
       s.RatingYear = static_cast<int16_t>(year);

@@ -14,8 +14,16 @@ MonthResult FromTournamentDuel(const std::string& date, const TournamentDuel& d)
   return {LastChars(date, 2), d.firstId, d.secondId, d.code};
 }
 
+namespace {
+
+// An id wider than its column would shift the columns after it and rate
+// another player; no player has such an id, so it stands for an unknown one.
+std::string IdColumn(const std::string& id) { return RightAlign(id.size() > 8 ? "0" : id, 8); }
+
+}  // namespace
+
 std::string MonthItemText(const MonthResult& r) {
-  return r.day + RightAlign(r.first, 8) + RightAlign(r.second, 8) + r.code;
+  return r.day + IdColumn(r.first) + IdColumn(r.second) + r.code;
 }
 
 namespace {

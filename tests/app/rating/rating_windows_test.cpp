@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 
@@ -124,6 +126,25 @@ TEST_F(RatingWindows, QueryShowsNamesAndFigures) {
   EXPECT_EQ(Child<QLineEdit>(query, "Text4")->text(), "Player2");
   QTest::mouseClick(Child<QPushButton>(query, "Command1"), Qt::LeftButton);
   EXPECT_EQ(Child<app::PictureBox>(query, "Pic1")->Lines(), (QStringList{"  1  -11   -23", "", " 30   14    -2"}));
+}
+
+TEST_F(RatingWindows, OnlyBecomingTheActiveChildMovesTheFocusToTheStartMonth) {
+  QWidget* calc = Open("mnucalc", "dbCalc");
+  ASSERT_TRUE(calc);
+  QWidget* query = Open("mnuquery", "Query");
+  ASSERT_TRUE(query);
+  auto* area = qobject_cast<QMdiArea*>(f.window->centralWidget());
+  ASSERT_TRUE(area);
+  auto* calcSub = qobject_cast<QMdiSubWindow*>(calc->parentWidget());
+  auto* querySub = qobject_cast<QMdiSubWindow*>(query->parentWidget());
+  area->setActiveSubWindow(querySub);
+  // The main window getting the focus back (a message box closed) changes nothing.
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(calc, &activate);
+  EXPECT_EQ(area->activeSubWindow(), querySub);
+  // The operator going back to Calculate ratings does.
+  area->setActiveSubWindow(calcSub);
+  EXPECT_EQ(calc->focusWidget(), Child<QLineEdit>(calc, "Text2"));
 }
 
 }  // namespace

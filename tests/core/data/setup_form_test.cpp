@@ -340,7 +340,8 @@ TEST_F(RollBackTest, WithoutTheOldPlayerFile) {
   EXPECT_EQ(dialogs.Beeps(), 2);
   EXPECT_EQ(dir.Read("player.hrs"), players);
   EXPECT_EQ(OnFile().RatingYear, 2026);
-  EXPECT_EQ(Text(2), "2026");
+  // Only a declined roll-back puts the year back into the field.
+  EXPECT_EQ(Text(2), "2025");
 }
 
 TEST_F(RollBackTest, DeclinedChangesNothing) {

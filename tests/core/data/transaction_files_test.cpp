@@ -97,6 +97,18 @@ TEST(MonthFile, AppendsCreateTheFileAndReadBack) {
   EXPECT_FALSE(read[2].IsDraw());
 }
 
+TEST(MonthFile, AppendAfterALastLineWithoutLineBreakStartsANewLine) {
+  test::TempDir dir;
+  const auto where = dir.Location();
+  dir.Write("RS199706.DAT", "\"19970601\",1,2,\" \"");
+  ASSERT_FALSE(AppendTransaction(where, 1997, 6, {"19970602", "3", "4", DrawCode}, IdForm::Bare));
+  EXPECT_EQ(ReadMonthFile(where, 1997, 6),
+            (std::vector<Transaction>{{"19970601", "1", "2", " "}, {"19970602", "3", "4", "X"}}));
+  dir.Write("QTPR1997.DAT", "\"RQTP0001.DAT\"");
+  ASSERT_FALSE(RegisterTournamentFile(where, 1997, "RQTP0002.DAT"));
+  EXPECT_EQ(ReadRegistry(where, 1997), (std::vector<std::string>{"RQTP0001.DAT", "RQTP0002.DAT"}));
+}
+
 TEST(MonthFile, AppendToAFileFoundInAnotherCaseKeepsThatFile) {
   test::TempDir dir;
   dir.Write("rs199706.dat", "\"19970601\",1,2,\" \"\r\n");

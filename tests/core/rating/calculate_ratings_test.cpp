@@ -56,6 +56,17 @@ TEST(CalculateRatings, UnknownOpponentsAreRatedWithFirstRating) {
   EXPECT_FALSE(out.figures.bypassed);
 }
 
+TEST(CalculateRatings, AnIdWiderThanItsColumnIsAnUnknownPlayer) {
+  RatingClub club({1600, 1600, 1600});
+  // Nine digits: were the columns shifted, Sys Id 9 or player 2 would be rated.
+  club.Result(2, 3, "123456789", "2", "X");
+  const auto out = club.Run(1, 2);
+  EXPECT_EQ(club.db.players[2].Drawn, 1);
+  EXPECT_EQ(club.db.players[2].Lost, 0);
+  EXPECT_EQ(club.Rating(2), 1600);
+  EXPECT_EQ(out.figures.calculations, 2);
+}
+
 TEST(CalculateRatings, MembershipNumberStandsForTheLowestSysIdHoldingIt) {
   RatingClub club({1600, 1600, 1600});
   club.db.players[2].MbShipNo = 55555;
