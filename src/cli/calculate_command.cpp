@@ -42,6 +42,8 @@ int RunCalculate(CliContext& ctx) {
     }
   }
 
+  DataLock lock;
+  if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
   // Creation and repair questions are refused: nothing is made up here.
   if (!LoadForCommand(ctx, db, {})) return ExitDataProblem;

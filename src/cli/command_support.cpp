@@ -26,4 +26,10 @@ bool LoadForCommand(CliContext& ctx, Database& db, std::vector<std::string> goOn
   return LoadDatabase(db, dialogs, ctx.clock) == StartupStep::Done;
 }
 
+bool LockForWriting(CliContext& ctx, DataLock& lock) {
+  if (lock.Take(ctx.location.DataDir()) != DataLock::Result::InUse) return true;
+  ctx.err << ConsoleText(DataInUseMessage(ctx.location.DataDir())) << "\nNothing was done.\n";
+  return false;
+}
+
 }  // namespace hrs::cli

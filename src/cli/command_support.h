@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "core/data/data_lock.h"
 #include "core/data/database.h"
 
 namespace hrs::cli {
@@ -18,6 +19,10 @@ int NoArguments(CliContext& ctx, const char* command);
 // one of goOnPrefixes are answered to go on. False (messages on the error
 // stream) when loading did not complete.
 bool LoadForCommand(CliContext& ctx, Database& db, std::vector<std::string> goOnPrefixes);
+
+// For commands that write: holds the data against the desktop program for
+// the command's run. False (message on the error stream) when it has them.
+bool LockForWriting(CliContext& ctx, DataLock& lock);
 
 // What read-only commands accept: a database that holds no players.
 inline const std::vector<std::string> EmptyClubIsFine = {"No players in the database"};

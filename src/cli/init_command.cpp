@@ -12,6 +12,8 @@ namespace {
 int RunInit(CliContext& ctx) {
   if (int status = NoArguments(ctx, "init")) return status;
   const DataLocation& where = ctx.location;
+  DataLock lock;
+  if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   for (const char* name : {SetupFile, PlayerFile, StatFile}) {
     if (FileExists(where.DataPath(name))) {
       ctx.err << "hrs-cli init: " << where.DataPath(name).string() << " exists already; nothing was written\n";

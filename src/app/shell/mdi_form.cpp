@@ -70,6 +70,14 @@ bool MDIForm1::Start(const StartupPaths& paths) {
     return false;
   }
 
+  // Nor may hrs-cli change these data while this program holds them in memory.
+  if (dataLock_.Take(db_.location.DataDir()) == DataLock::Result::InUse) {
+    dialogs_.Beep();
+    dialogs_.Message(DataInUseMessage(db_.location.DataDir()), Buttons::Ok, Icon::Critical);
+    Shutdown();
+    return false;
+  }
+
   arrangementFile_ = paths.arrangementFile;
   LoadArrangement(arrangementFile_, arrangement_);
   arrangementLoaded_ = true;
@@ -298,6 +306,7 @@ void MDIForm1::Shutdown() {
   // A copy that never read the arrangement must not overwrite it.
   if (arrangementLoaded_) SaveArrangement(arrangementFile_, arrangement_);
   if (lock_) lock_->unlock();
+  dataLock_.Release();
   hide();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/data/data_lock.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <filesystem>
@@ -79,6 +80,7 @@ class MDIForm1 : public QMainWindow {
   QPointer<StatusWindow> status_;
   QPointer<QMdiSubWindow> statusSub_;
   std::unique_ptr<QLockFile> lock_;
+  DataLock dataLock_;
   std::filesystem::path arrangementFile_;
   bool arrangementLoaded_ = false;
   bool shutDown_ = false;

@@ -11,6 +11,7 @@
 #include "app/shell/form_registry.h"
 #include "app/shell/picture_box.h"
 #include "app/shell/status_window.h"
+#include "core/data/data_lock.h"
 #include "shell_fixture.h"
 
 namespace hrs::test {
@@ -88,6 +89,17 @@ TEST(Startup, ARunningCopyKeepsASecondOneFromStartingAndItsArrangementIsKept) {
   EXPECT_EQ(f.dialogs.Beeps(), 1);
   EXPECT_FALSE(f.window->isVisible());
   EXPECT_EQ(f.programDir.Read("hrs_k"), "1\r\n\"Status\",300,450\r\n");
+}
+
+TEST(Startup, DataHeldByACommandLineRunAreNotOpened) {
+  ShellFixture f;
+  f.WriteClub(2);
+  DataLock cli;
+  ASSERT_EQ(cli.Take(f.Paths().location.DataDir()), DataLock::Result::Taken);
+  EXPECT_FALSE(f.Start());
+  ASSERT_EQ(f.dialogs.MessageCalls().size(), 1u);
+  EXPECT_NE(f.dialogs.MessageCalls()[0].text.find("are in use by another program"), std::string::npos);
+  EXPECT_EQ(f.dialogs.MessageCalls()[0].icon, Icon::Critical);
 }
 
 TEST(Startup, ALockLeftByACrashedCopyDoesNotBlock) {
