@@ -63,13 +63,16 @@ void QtPrintJob::NewPage() {
   y_ = 0;
 }
 
-void QtPrintJob::EndDoc() {
+bool QtPrintJob::EndDoc() {
+  bool printed = usable_;
   if (painter_) {
-    painter_->end();
+    printed = painter_->end() && printed;
     painter_.reset();
   }
+  usable_ = true;
   page_ = 1;
   y_ = 0;
+  return printed;
 }
 
 }  // namespace hrs::app

@@ -21,7 +21,7 @@ class QtPrintJob : public PrintJob {
   void SetOrientation(Orientation orientation) override;
   void PrintLine(const std::string& text) override;
   void NewPage() override;
-  void EndDoc() override;
+  bool EndDoc() override;
   int PageNumber() const override { return page_; }
 
   // False when the printer could not be opened; the lines are then lost

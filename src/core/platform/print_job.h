@@ -13,7 +13,9 @@ class PrintJob {
   virtual void SetOrientation(Orientation orientation) = 0;
   virtual void PrintLine(const std::string& text) = 0;
   virtual void NewPage() = 0;
-  virtual void EndDoc() = 0;
+  // Ends the document; false when it could not be printed (the printer or
+  // the file refused it), so a printout is never reported done when it is not.
+  virtual bool EndDoc() = 0;
   virtual int PageNumber() const = 0;
 };
 

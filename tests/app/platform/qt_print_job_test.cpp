@@ -35,10 +35,21 @@ TEST(QtPrintJob, LinesGoOnPagesAndAFullPageGoesOnToTheNext) {
   for (int i = 0; i < 200; ++i) job.PrintLine("line " + std::to_string(i));
   EXPECT_GT(job.PageNumber(), 3);
   const int pages = job.PageNumber();
-  job.EndDoc();
-  EXPECT_TRUE(job.Usable());
+  EXPECT_TRUE(job.EndDoc());
   EXPECT_EQ(job.PageNumber(), 1);
   EXPECT_EQ(PdfPages(path), pages);
+}
+
+TEST(QtPrintJob, AFileThatCannotBeWrittenIsReportedAtTheEnd) {
+  test::TempDir dir;
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  // A folder where the file should go.
+  std::filesystem::create_directory(dir.path() / "out.pdf");
+  printer.setOutputFileName(QString::fromStdString((dir.path() / "out.pdf").string()));
+  QtPrintJob job(printer);
+  job.PrintLine("Ranking List");
+  EXPECT_FALSE(job.EndDoc());
 }
 
 }  // namespace
