@@ -11,7 +11,7 @@ std::string PrevRankingBytes(const PrevRanking& ranking) {
   return out;
 }
 
-std::optional<PrevRanking> ParsePrevRanking(std::string_view bytes) {
+std::optional<PrevRanking> ParsePrevRanking(std::string_view bytes, int playerCount) {
   WriteFormReader r(bytes);
   PrevRanking ranking;
   auto taken = r.Date();
@@ -19,16 +19,17 @@ std::optional<PrevRanking> ParsePrevRanking(std::string_view bytes) {
   ranking.taken = *taken;
   while (!r.AtEnd()) {
     auto id = r.Int16();
-    if (!id) return std::nullopt;
+    if (!id || *id < 1 || *id > playerCount || static_cast<int>(ranking.sysIds.size()) >= playerCount)
+      return std::nullopt;
     ranking.sysIds.push_back(*id);
   }
   return ranking;
 }
 
-std::optional<PrevRanking> ReadPrevRanking(const DataLocation& where) {
+std::optional<PrevRanking> ReadPrevRanking(const DataLocation& where, int playerCount) {
   auto bytes = ReadWholeFile(where.DataPath(RankFile));
   if (!bytes) return std::nullopt;
-  return ParsePrevRanking(*bytes);
+  return ParsePrevRanking(*bytes, playerCount);
 }
 
 std::optional<std::string> WritePrevRanking(const DataLocation& where, const PrevRanking& ranking) {

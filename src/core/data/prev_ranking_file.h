@@ -16,11 +16,12 @@ struct PrevRanking {
 };
 
 std::string PrevRankingBytes(const PrevRanking& ranking);
-// Nothing when the date line or a Sys Id cannot be read.
-std::optional<PrevRanking> ParsePrevRanking(std::string_view bytes);
+// Nothing when the date line or a Sys Id cannot be read, when a Sys Id is not
+// one of 1..playerCount, or when there are more lines than players.
+std::optional<PrevRanking> ParsePrevRanking(std::string_view bytes, int playerCount);
 
 // Nothing when the file is missing or cannot be read.
-std::optional<PrevRanking> ReadPrevRanking(const DataLocation& where);
+std::optional<PrevRanking> ReadPrevRanking(const DataLocation& where, int playerCount);
 std::optional<std::string> WritePrevRanking(const DataLocation& where, const PrevRanking& ranking);
 
 }  // namespace hrs

@@ -10,7 +10,8 @@ namespace {
 
 std::optional<int> PlaceValue(const std::string& text) {
   auto v = NumericValue(text);
-  if (!v || *v < -2147483647.0 || *v > 2147483647.0) return std::nullopt;
+  // No screen is ten million twips wide; larger values are damage.
+  if (!v || *v < -10000000.0 || *v > 10000000.0) return std::nullopt;
   return static_cast<int>(*v);
 }
 

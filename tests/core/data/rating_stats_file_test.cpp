@@ -75,13 +75,18 @@ TEST(PrevRankingFile, DateLineThenSysIds) {
   PrevRanking r{{{1997, 8, 15}, 14, 30, 0}, {12, 3, 57}};
   ASSERT_FALSE(WritePrevRanking(dir.Location(), r));
   EXPECT_EQ(dir.Read("orank.hrs"), "#1997-08-15 14:30:00#\r\n12\r\n3\r\n57\r\n");
-  auto back = ReadPrevRanking(dir.Location());
+  auto back = ReadPrevRanking(dir.Location(), 57);
   ASSERT_TRUE(back);
   EXPECT_EQ(back->taken, r.taken);
   EXPECT_EQ(back->sysIds, r.sysIds);
-  EXPECT_FALSE(ParsePrevRanking("\"not a date\"\r\n1\r\n"));
-  EXPECT_FALSE(ParsePrevRanking("#1997-08-15 14:30:00#\r\nabc\r\n"));
-  EXPECT_FALSE(ReadPrevRanking(TempDir().Location()));
+  EXPECT_FALSE(ParsePrevRanking("\"not a date\"\r\n1\r\n", 5));
+  EXPECT_FALSE(ParsePrevRanking("#1997-08-15 14:30:00#\r\nabc\r\n", 5));
+  EXPECT_FALSE(ReadPrevRanking(TempDir().Location(), 5));
+  // Sys Ids outside the table, and more lines than players, are read errors.
+  EXPECT_FALSE(ParsePrevRanking("#1997-08-15 14:30:00#\r\n0\r\n", 5));
+  EXPECT_FALSE(ParsePrevRanking("#1997-08-15 14:30:00#\r\n6\r\n", 5));
+  EXPECT_FALSE(ParsePrevRanking("#1997-08-15 14:30:00#\r\n1\r\n2\r\n3\r\n", 2));
+  EXPECT_TRUE(ParsePrevRanking("#1997-08-15 14:30:00#\r\n2\r\n1\r\n", 2));
 }
 
 }  // namespace
