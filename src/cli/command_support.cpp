@@ -1,5 +1,7 @@
 #include "cli/command_support.h"
 
+#include <algorithm>
+
 #include "cli/console_dialogs.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
@@ -20,8 +22,11 @@ bool LoadForCommand(CliContext& ctx, Database& db, std::vector<std::string> goOn
   db.location = ctx.location;
   // Going on without players is for an empty club, never for a damaged file,
   // which a command without a screen leaves untouched.
-  if (auto bytes = ReadWholeFile(db.location.DataPath(PlayerFile)); bytes && IsDamagedPlayerFile(*bytes))
-    std::erase(goOnPrefixes, EmptyClubIsFine.front());
+  const auto emptyClub = std::find(goOnPrefixes.begin(), goOnPrefixes.end(), EmptyClubIsFine.front());
+  if (emptyClub != goOnPrefixes.end()) {
+    if (auto bytes = ReadWholeFile(db.location.DataPath(PlayerFile)); bytes && IsDamagedPlayerFile(*bytes))
+      goOnPrefixes.erase(emptyClub);
+  }
   ConsoleDialogs dialogs(ctx.err, std::move(goOnPrefixes));
   return LoadDatabase(db, dialogs, ctx.clock) == StartupStep::Done;
 }
