@@ -118,7 +118,8 @@ namespace hrs {
 std::optional<std::string> KeepDamagedCopy(const std::filesystem::path& path, std::string_view bytes) {
   // A free name each time: an earlier copy may be all that is left of older damage.
   fs::path copy = path.string() + ".damaged";
-  for (int n = 2; FileExists(copy) || fs::exists(copy); ++n) copy = path.string() + ".damaged" + std::to_string(n);
+  std::error_code ec;
+  for (int n = 2; fs::exists(copy, ec); ++n) copy = path.string() + ".damaged" + std::to_string(n);
   return WriteFileAtomically(copy, bytes);
 }
 }  // namespace hrs

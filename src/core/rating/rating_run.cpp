@@ -60,29 +60,14 @@ void RatingRun::Rate(const RatedEntry& e) {
   const auto a = static_cast<size_t>(e.first);
   const auto b = static_cast<size_t>(e.second);
   const double we1 = Expectancy(dayRating_[a], dayRating_[b]);
-  if (e.first) {
-    const double k = dayK_[a];
-    const auto i = a;
-    if (e.draw) {
-      today_[i] += k * (0.5 - we1);
-      ++draws_[i];
-    } else {
-      today_[i] += k * (1 - we1);
-      ++wins_[i];
-    }
-  }
+  // One side's adjustment: K x (score - expectancy), and its count.
+  auto adjust = [this](size_t i, double score, double we, std::vector<int>& count) {
+    today_[i] += dayK_[i] * (score - we);
+    ++count[i];
+  };
+  if (e.first) e.draw ? adjust(a, 0.5, we1, draws_) : adjust(a, 1, we1, wins_);
   const double we2 = 1 - we1;
-  if (e.second) {
-    const double k = dayK_[b];
-    const auto i = b;
-    if (e.draw) {
-      today_[i] += k * (0.5 - we2);
-      ++draws_[i];
-    } else {
-      today_[i] += k * (0 - we2);
-      ++losses_[i];
-    }
-  }
+  if (e.second) e.draw ? adjust(b, 0.5, we2, draws_) : adjust(b, 0, we2, losses_);
 }
 
 void RatingRun::RateMonth(const std::vector<RatedEntry>& entries) {
