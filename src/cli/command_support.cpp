@@ -32,7 +32,11 @@ bool LoadForCommand(CliContext& ctx, Database& db, std::vector<std::string> goOn
 }
 
 bool LockForWriting(CliContext& ctx, DataLock& lock) {
-  if (lock.Take(ctx.location.DataDir()) != DataLock::Result::InUse) return true;
+  const DataLock::Result taken = lock.Take(ctx.location.DataDir());
+  if (taken == DataLock::Result::Taken) {
+    if (auto told = FinishInterruptedWrites(ctx.location.DataDir())) ctx.err << ConsoleText(*told) << "\n";
+  }
+  if (taken != DataLock::Result::InUse) return true;
   ctx.err << ConsoleText(DataInUseMessage(ctx.location.DataDir())) << "\nNothing was done.\n";
   return false;
 }

@@ -16,6 +16,7 @@
 #include "app/shell/main_menu.h"
 #include "app/shell/splash_window.h"
 #include "app/shell/status_window.h"
+#include "core/data/file_io.h"
 #include "core/data/rating_stats_file.h"
 #include "core/shell/menu_guards.h"
 #include "core/shell/startup.h"
@@ -71,11 +72,16 @@ bool MDIForm1::Start(const StartupPaths& paths) {
   }
 
   // Nor may hrs-cli change these data while this program holds them in memory.
-  if (dataLock_.Take(db_.location.DataDir()) == DataLock::Result::InUse) {
+  const DataLock::Result lock = dataLock_.Take(db_.location.DataDir());
+  if (lock == DataLock::Result::InUse) {
     dialogs_.Beep();
     dialogs_.Message(DataInUseMessage(db_.location.DataDir()), Buttons::Ok, Icon::Critical);
     Shutdown();
     return false;
+  }
+  if (lock == DataLock::Result::Taken) {
+    if (auto told = FinishInterruptedWrites(db_.location.DataDir()))
+      dialogs_.Message(*told, Buttons::Ok, Icon::Information);
   }
 
   arrangementFile_ = paths.arrangementFile;

@@ -4,9 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include <cerrno>
 #include <utility>
 
 namespace hrs {
@@ -23,29 +21,17 @@ DataLock& DataLock::operator=(DataLock&& other) noexcept {
   return *this;
 }
 
-std::filesystem::path DataLockPath(const std::filesystem::path& dataDir) {
-  std::error_code ec;
-  auto dir = std::filesystem::weakly_canonical(std::filesystem::absolute(dataDir, ec), ec);
-  if (ec) dir = dataDir;
-  // FNV-1a: the same name for the same folder in every program of the system.
-  uint64_t h = 14695981039346656037ull;
-  for (unsigned char c : dir.string()) h = (h ^ c) * 1099511628211ull;
-  char name[40];
-  std::snprintf(name, sizeof name, "hrs-data-%016llx.lock", static_cast<unsigned long long>(h));
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  std::filesystem::path base = runtime && *runtime ? std::filesystem::path(runtime)
-                                                   : std::filesystem::temp_directory_path(ec);
-  return base / name;
-}
-
 DataLock::Result DataLock::Take(const std::filesystem::path& dataDir) {
   Release();
-  const auto path = DataLockPath(dataDir);
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  // The folder itself is locked: every process sees the same folder however
+  // it names it (a link, a bind mount, another runtime folder), and nothing
+  // is left behind.
+  const int fd = ::open(dataDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return Result::Unavailable;
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const bool inUse = errno == EWOULDBLOCK;
     ::close(fd);
-    return Result::InUse;
+    return inUse ? Result::InUse : Result::Unavailable;
   }
   fd_ = fd;
   return Result::Taken;

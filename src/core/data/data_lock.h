@@ -19,8 +19,8 @@ class DataLock {
   DataLock(const DataLock&) = delete;
   DataLock& operator=(const DataLock&) = delete;
 
-  // Unavailable: the lock file cannot be made (a read-only folder); the
-  // caller may go on, as nobody else can lock there either.
+  // Unavailable: the folder cannot be opened or locked (a file system
+  // without locks); the caller may go on, as nobody else can lock there either.
   Result Take(const std::filesystem::path& dataDir);
   void Release();
   bool Held() const { return fd_ >= 0; }
@@ -28,10 +28,6 @@ class DataLock {
  private:
   int fd_ = -1;
 };
-
-// The lock's file: in the per-user runtime folder, named after the data folder,
-// so the data folder itself holds nothing but the data.
-std::filesystem::path DataLockPath(const std::filesystem::path& dataDir);
 
 // What the operator is told when the data are in use elsewhere.
 std::string DataInUseMessage(const std::filesystem::path& dataDir);

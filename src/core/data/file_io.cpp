@@ -6,28 +6,43 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <array>
+#include <csignal>
+#include <cstdlib>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace hrs {
 
 namespace fs = std::filesystem;
 
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string data;
-  in.seekg(0, std::ios::end);
-  const auto size = in.tellg();
-  if (size < 0) return std::nullopt;
-  data.resize(static_cast<size_t>(size));
-  in.seekg(0, std::ios::beg);
-  if (size > 0 && !in.read(data.data(), size)) return std::nullopt;
+  // Non-blocking, so that a pipe or device in a file's place is refused at
+  // once instead of waiting for a writer that never comes.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  // Read to the end whatever the size said: a file that changes meanwhile
+  // gives the bytes it had, never a fault.
+  std::string data(static_cast<size_t>(st.st_size) + 1, '\0');
+  size_t done = 0;
+  for (;;) {
+    if (done == data.size()) data.resize(data.size() * 2);
+    const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  data.resize(done);
   return data;
 }
 
@@ -37,7 +52,27 @@ std::string ErrnoText(const std::string& what, const fs::path& path) {
   return what + " " + path.string() + ": " + std::strerror(errno);
 }
 
+int faultAt = 0;      // the step that is to fail, 0 none
+int stepsTaken = 0;
+
+// Every step that changes a file passes here, so a test can make any one
+// of them fail as a full disk would.
+bool Faulted() {
+  ++stepsTaken;
+  if (faultAt != 0 && stepsTaken == faultAt) {
+    errno = ENOSPC;
+    return true;
+  }
+  return false;
+}
+
+int OpenFile(const fs::path& path, int flags) {
+  if (Faulted()) return -1;
+  return ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
+  if (Faulted()) return false;
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -50,22 +85,41 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-}  // namespace
+bool Flush(int fd) { return !Faulted() && ::fsync(fd) == 0; }
+bool CloseFile(int fd) {
+  const bool faulted = Faulted();
+  const int saved = errno;
+  const bool closed = ::close(fd) == 0;
+  if (faulted) errno = saved;
+  return !faulted && closed;
+}
+bool RenameFile(const fs::path& from, const fs::path& to) {
+  return !Faulted() && ::rename(from.c_str(), to.c_str()) == 0;
+}
+bool LinkFile(const fs::path& from, const fs::path& to) {
+  return !Faulted() && ::link(from.c_str(), to.c_str()) == 0;
+}
 
-std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
-  static std::atomic<unsigned> counter{0};
+// A name of ours beside the file: hidden, and carrying the process id so
+// that what a killed run left can be told from what a live one is writing.
+fs::path ScratchName(const fs::path& path, const char* kind) {
+  static unsigned counter = 0;
   const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  const fs::path tmp = dir / ("." + path.filename().string() + ".tmp" + std::to_string(::getpid()) + "_" +
-                              std::to_string(counter++));
-  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  return dir / ("." + path.filename().string() + kind + std::to_string(::getpid()) + "_" +
+                std::to_string(counter++));
+}
+
+// Writes a complete temporary copy; the reason on failure (nothing left then).
+std::optional<std::string> WriteTemporary(const fs::path& path, const fs::path& tmp, std::string_view bytes) {
+  const int fd = OpenFile(tmp, O_WRONLY | O_CREAT | O_EXCL);
   if (fd < 0) return ErrnoText("Cannot create", tmp);
-  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+  if (!WriteAll(fd, bytes) || !Flush(fd)) {
     std::string why = ErrnoText("Cannot write", path);
     ::close(fd);
     ::unlink(tmp.c_str());
     return why;
   }
-  if (::close(fd) != 0) {
+  if (!CloseFile(fd)) {
     std::string why = ErrnoText("Cannot write", path);
     ::unlink(tmp.c_str());
     return why;
@@ -73,7 +127,22 @@ std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string
   // Keep the permissions the operator gave the old file.
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0) ::chmod(tmp.c_str(), st.st_mode & 07777);
-  if (::rename(tmp.c_str(), path.c_str()) != 0) {
+  return std::nullopt;
+}
+
+}  // namespace
+
+void FailWriteStepForTest(int n) {
+  faultAt = n;
+  stepsTaken = 0;
+}
+
+int WriteStepsForTest() { return stepsTaken; }
+
+std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+  const fs::path tmp = ScratchName(path, ".tmp");
+  if (auto why = WriteTemporary(path, tmp, bytes)) return why;
+  if (!RenameFile(tmp, path)) {
     std::string why = ErrnoText("Cannot replace", path);
     ::unlink(tmp.c_str());
     return why;
@@ -82,7 +151,7 @@ std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string
 }
 
 std::optional<std::string> AppendToFile(const fs::path& path, std::string_view bytes) {
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  const int fd = OpenFile(path, O_RDWR | O_CREAT | O_APPEND);
   if (fd < 0) return ErrnoText("Cannot open", path);
   struct stat st {};
   const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
@@ -95,7 +164,7 @@ std::optional<std::string> AppendToFile(const fs::path& path, std::string_view b
     joined += bytes;
     bytes = joined;
   }
-  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+  if (!WriteAll(fd, bytes) || !Flush(fd)) {
     std::string why = ErrnoText("Cannot write", path);
     // Take back a partial line so the file stays whole.
     if (before >= 0 && ::ftruncate(fd, before) != 0) {
@@ -103,8 +172,142 @@ std::optional<std::string> AppendToFile(const fs::path& path, std::string_view b
     ::close(fd);
     return why;
   }
-  if (::close(fd) != 0) return ErrnoText("Cannot write", path);
+  if (!CloseFile(fd)) {
+    std::string why = ErrnoText("Cannot write", path);
+    if (before >= 0 && ::truncate(path.c_str(), before) != 0) {
+    }
+    return why;
+  }
   return std::nullopt;
+}
+
+namespace {
+
+constexpr const char* JournalName = ".hrs-replacing";
+
+// The journal: one line per file, "target","temporary","kept old".
+std::string JournalBytes(const std::vector<std::array<fs::path, 3>>& entries) {
+  std::string out;
+  for (const auto& e : entries)
+    out += "\"" + e[0].filename().string() + "\",\"" + e[1].filename().string() + "\",\"" +
+           e[2].filename().string() + "\"\r\n";
+  return out;
+}
+
+void RemoveAll(const std::vector<fs::path>& paths) {
+  for (const auto& p : paths)
+    if (!p.empty()) ::unlink(p.c_str());
+}
+
+}  // namespace
+
+std::optional<std::string> WriteFilesTogether(const std::vector<FileContent>& files) {
+  if (files.empty()) return std::nullopt;
+  const fs::path dir = files[0].path.has_parent_path() ? files[0].path.parent_path() : fs::path(".");
+  std::vector<std::array<fs::path, 3>> entries;
+  std::vector<fs::path> scratch;
+  for (const auto& f : files) {
+    const fs::path target = dir / f.path.filename();
+    const fs::path tmp = ScratchName(target, ".tmp");
+    if (auto why = WriteTemporary(target, tmp, f.bytes)) {
+      RemoveAll(scratch);
+      return why;
+    }
+    scratch.push_back(tmp);
+    entries.push_back({target, tmp, fs::path()});
+  }
+  // The old files stay reachable until every new one is in place.
+  for (auto& e : entries) {
+    if (!FileExists(e[0])) continue;
+    const fs::path old = ScratchName(e[0], ".old");
+    if (!LinkFile(e[0], old)) {
+      std::string why = ErrnoText("Cannot keep", e[0]);
+      RemoveAll(scratch);
+      return why;
+    }
+    e[2] = old;
+    scratch.push_back(old);
+  }
+  const fs::path journal = dir / JournalName;
+  if (auto why = WriteFileAtomically(journal, JournalBytes(entries))) {
+    RemoveAll(scratch);
+    return why;
+  }
+  for (size_t k = 0; k < entries.size(); ++k) {
+    if (RenameFile(entries[k][1], entries[k][0])) continue;
+    std::string why = ErrnoText("Cannot replace", entries[k][0]);
+    // Put back the ones already replaced, so the files still belong together.
+    bool restored = true;
+    for (size_t j = 0; j < k; ++j) {
+      if (entries[j][2].empty()) restored = ::unlink(entries[j][0].c_str()) == 0 && restored;
+      else restored = ::rename(entries[j][2].c_str(), entries[j][0].c_str()) == 0 && restored;
+    }
+    if (restored) {
+      RemoveAll(scratch);
+      ::unlink(journal.c_str());
+    }
+    return why;
+  }
+  ::unlink(journal.c_str());
+  for (const auto& e : entries)
+    if (!e[2].empty()) ::unlink(e[2].c_str());
+  return std::nullopt;
+}
+
+std::optional<std::string> FinishInterruptedWrites(const fs::path& dir) {
+  std::optional<std::string> told;
+  const fs::path journal = dir / JournalName;
+  if (auto bytes = ReadWholeFile(journal)) {
+    // Every new file was complete before the journal was written: put the
+    // ones that did not get there yet in place.
+    std::vector<std::string> names;
+    size_t pos = 0;
+    while (pos < bytes->size()) {
+      size_t end = bytes->find('\n', pos);
+      if (end == std::string::npos) end = bytes->size();
+      std::string line = bytes->substr(pos, end - pos);
+      pos = end + 1;
+      std::vector<std::string> v;
+      for (size_t q = line.find('"'); q != std::string::npos; q = line.find('"', q + 1)) {
+        const size_t close = line.find('"', q + 1);
+        if (close == std::string::npos) break;
+        v.push_back(line.substr(q + 1, close - q - 1));
+        q = close;
+      }
+      if (v.size() != 3 || v[0].empty() || v[0].find('/') != std::string::npos ||
+          v[1].find('/') != std::string::npos || v[2].find('/') != std::string::npos)
+        continue;
+      if (!v[1].empty() && FileExists(dir / v[1])) ::rename((dir / v[1]).c_str(), (dir / v[0]).c_str());
+      if (!v[2].empty()) ::unlink((dir / v[2]).c_str());
+      names.push_back(v[0]);
+    }
+    ::unlink(journal.c_str());
+    std::string list;
+    for (size_t i = 0; i < names.size(); ++i) list += (i ? (i + 1 == names.size() ? " and " : ", ") : "") + names[i];
+    if (!names.empty())
+      told = "The last save of " + list + " was interrupted; it has now been completed, so the files belong together again.";
+  }
+  // What killed runs left behind: our scratch names with a process id that
+  // no longer runs.
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(dir, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() < 2 || name[0] != '.') continue;
+    size_t at = name.rfind(".tmp");
+    constexpr size_t kindLength = 4;
+    if (at == std::string::npos || at == 0) {
+      at = name.rfind(".old");
+      if (at == std::string::npos || at == 0) continue;
+    }
+    const std::string rest = name.substr(at + kindLength);
+    const size_t us = rest.find('_');
+    if (us == std::string::npos || us == 0 || us + 1 >= rest.size()) continue;
+    if (rest.find_first_not_of("0123456789_") != std::string::npos) continue;
+    const long pid = std::strtol(rest.substr(0, us).c_str(), nullptr, 10);
+    if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM)) continue;
+    ::unlink(entry.path().c_str());
+  }
+  return told;
 }
 
 bool FileExists(const fs::path& path) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hrs {
 
@@ -19,6 +20,26 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& path
 std::optional<std::string> AppendToFile(const std::filesystem::path& path, std::string_view bytes);
 
 bool FileExists(const std::filesystem::path& path);
+
+// Replaces several files of one folder together (the player and statistics
+// files of one run): every new file is complete before the first is put in
+// place, and a failure puts back what was replaced. A run killed in between
+// leaves a journal that FinishInterruptedWrites completes.
+struct FileContent {
+  std::filesystem::path path;  // all in the folder of the first
+  std::string bytes;
+};
+std::optional<std::string> WriteFilesTogether(const std::vector<FileContent>& files);
+
+// Before a run works on a folder (holding its data lock): completes a
+// replacement left unfinished and removes what killed runs left behind.
+// The message for the operator when something had to be completed.
+std::optional<std::string> FinishInterruptedWrites(const std::filesystem::path& dir);
+
+// For tests: the n-th file-changing step from now (create, write, flush,
+// close, link, rename; 1 = the next) fails as on a full disk; 0 turns it off.
+void FailWriteStepForTest(int n);
+int WriteStepsForTest();
 
 }  // namespace hrs
 

@@ -15,10 +15,10 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 }  // namespace
 
 WriteFormReader::WriteFormReader(std::string_view bytes) {
-  // A byte-order mark before the first value and an end-of-file mark (Ctrl-Z)
-  // after the last are not content.
+  // A byte-order mark before the first value and end-of-file marks (Ctrl-Z)
+  // at the very end are not content; a Ctrl-Z anywhere else is just a byte.
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  if (const size_t eof = bytes.find('\x1A'); eof != std::string_view::npos) bytes = bytes.substr(0, eof);
+  while (!bytes.empty() && bytes.back() == '\x1A') bytes.remove_suffix(1);
   bytes_.assign(bytes.data(), bytes.size());
   // Blank lines at the very end (an editor's extra line break) hold no values.
   size_t e = bytes_.size();
@@ -37,10 +37,17 @@ bool WriteFormReader::NextView(std::string_view& text, bool& quoted) {
   if (pos_ > end_) return false;
   const char* data = bytes_.data();
   const size_t n = bytes_.size();
-  // The current line ends at LF (a CR before it belongs to the break).
-  size_t lf = bytes_.find('\n', pos_);
-  size_t lineEnd = lf == std::string::npos ? n : lf;
-  while (lineEnd > pos_ && data[lineEnd - 1] == '\r') --lineEnd;
+  // The current line ends at LF (a CR before it belongs to the break); it is
+  // looked for once a line, so a line of many values reads in linear time.
+  if (pos_ >= lineStart_ + lineSpan_) {
+    const size_t lf = bytes_.find('\n', pos_);
+    lf_ = lf == std::string::npos ? n : lf;
+    lineStart_ = pos_;
+    lineSpan_ = lf_ - pos_ + 1;
+    lineEnd_ = lf_;
+    while (lineEnd_ > pos_ && data[lineEnd_ - 1] == '\r') --lineEnd_;
+  }
+  const size_t lineEnd = lineEnd_;
   size_t j = pos_;
   while (j < lineEnd && IsBlank(data[j])) ++j;
   size_t comma;
@@ -48,7 +55,21 @@ bool WriteFormReader::NextView(std::string_view& text, bool& quoted) {
     quoted = true;
     size_t close = j + 1;
     while (close < lineEnd && data[close] != '"') ++close;
-    text = std::string_view(data + j + 1, close - j - 1);
+    if (close + 1 < lineEnd && data[close + 1] == '"') {
+      // Another program's doubled quote stands for one quote in the text.
+      scratch_.assign(data + j + 1, close - j - 1);
+      while (close + 1 < lineEnd && data[close + 1] == '"') {
+        scratch_ += '"';
+        size_t next = close + 2;
+        size_t e = next;
+        while (e < lineEnd && data[e] != '"') ++e;
+        scratch_.append(data + next, e - next);
+        close = e;
+      }
+      text = scratch_;
+    } else {
+      text = std::string_view(data + j + 1, close - j - 1);
+    }
     // Anything between the closing quote and the comma is dropped.
     comma = close < lineEnd ? close + 1 : lineEnd;
     while (comma < lineEnd && data[comma] != ',') ++comma;
@@ -67,7 +88,7 @@ bool WriteFormReader::NextView(std::string_view& text, bool& quoted) {
   } else {
     lastOnLine_ = true;
     ++line_;
-    pos_ = lf == std::string::npos ? n + 1 : lf + 1;
+    pos_ = lf_ >= n ? n + 1 : lf_ + 1;
     if (pos_ > end_) pos_ = end_ + 1;
   }
   return true;
@@ -138,7 +159,7 @@ std::string SafeFileText(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     if (c == '"') c = '\'';
-    else if (c == '\r' || c == '\n') c = ' ';
+    else if (c == '\r' || c == '\n' || c == '\x1A') c = ' ';
   }
   return out;
 }

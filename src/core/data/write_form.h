@@ -58,13 +58,16 @@ class WriteFormReader {
   size_t end_ = 0;   // end of the last line holding anything; past it nothing is read
   size_t line_ = 0;
   bool lastOnLine_ = false;
+  // The line being read: where it was found, its LF and its end without CRs.
+  size_t lineStart_ = 0, lineSpan_ = 0, lf_ = 0, lineEnd_ = 0;
+  std::string scratch_;  // a text with doubled quotes, unfolded
 };
 
 // True when a file holds any value at all (an empty file is no damage).
 inline bool HoldsValues(std::string_view bytes) { return !WriteFormReader(bytes).AtEnd(); }
 
-// Text that would break a line of a file (a double quote, CR, LF) never
-// reaches one: quotes become apostrophes, line breaks blanks.
+// Text that would break a line of a file (a double quote, CR, LF, Ctrl-Z)
+// never reaches one: quotes become apostrophes, the others blanks.
 std::string SafeFileText(std::string_view text);
 
 // Builds one line of the "write" form: values joined by commas, CR LF at the end.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/data/database_save.h"
 #include "core/data/file_io.h"
 #include "core/data/month_file.h"
 #include "core/data/player_file.h"
@@ -11,7 +12,6 @@
 #include "core/data/tournament_file.h"
 #include "core/data/transaction_names.h"
 #include "core/rating/fast_month_list.h"
-#include "core/rating/mapped_file.h"
 #include "core/rating/month_list.h"
 #include "core/rating/player_identifier.h"
 #include "core/rating/rating_run.h"
@@ -67,9 +67,10 @@ std::vector<RatedEntry> MonthEntries(const Database& db, int month, const std::v
     if (t.month != month) continue;
     for (const auto& d : t.file.duels) fromTournaments.push_back(FromTournamentDuel(t.file.date, d));
   }
-  const auto file = MappedFile::Open(db.location.DataPath(MonthFileName(db.setup.RatingYear, month)));
+  // A private copy: an editor saving the file meanwhile cannot pull it away.
+  const auto file = ReadWholeFile(db.location.DataPath(MonthFileName(db.setup.RatingYear, month)));
   const std::optional<std::string_view> bytes =
-      file ? std::optional<std::string_view>(file->Bytes()) : std::nullopt;
+      file ? std::optional<std::string_view>(*file) : std::nullopt;
 
   if (fast) {
     fast->Clear();
@@ -175,14 +176,13 @@ CalculationOutcome CalculateRatings(Database& db, int startMonth, int endMonth, 
     p.Drawn = StoredCount(run.Draws(id));
     p.Lost = StoredCount(run.Losses(id));
   }
-  if (auto error = SavePlayers(db.location, players)) outcome.writeErrors.push_back(*error);
+  if (auto error = SavePlayersAndStatistics(db.location, players, db.stats)) outcome.writeErrors.push_back(*error);
   if (players.ActiveCount > 0) {
     long long sum = 0;
     for (int id = 1; id <= count; ++id)
       if (players[id].Status == StatusActive) sum += players[id].Rating;
     db.AverageRating = static_cast<int>(RoundHalfEven(static_cast<double>(sum) / players.ActiveCount));
   }
-  if (auto error = SaveRatingStatistics(db.location, db.stats, count)) outcome.writeErrors.push_back(*error);
 
   outcome.figures = {run.Calculations(), collected, run.Bypassed(), elapsed, db.location.dataInQtpDir};
   if (outcome.writeErrors.empty()) {

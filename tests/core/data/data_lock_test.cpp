@@ -17,6 +17,9 @@ TEST(DataLock, OneHolderAtATimePerDataFolder) {
   EXPECT_EQ(a.Take(dir.path()), DataLock::Result::Taken);
   EXPECT_EQ(b.Take(dir.path()), DataLock::Result::InUse);
   EXPECT_EQ(b.Take(dir.path() / "." / ""), DataLock::Result::InUse);  // the same folder, spelt otherwise
+  std::filesystem::create_directory_symlink(dir.path(), other.path() / "link");
+  EXPECT_EQ(b.Take(other.path() / "link"), DataLock::Result::InUse);  // or reached through a link
+  std::filesystem::remove(other.path() / "link");
   EXPECT_EQ(c.Take(other.path()), DataLock::Result::Taken);
   a.Release();
   EXPECT_EQ(b.Take(dir.path()), DataLock::Result::Taken);

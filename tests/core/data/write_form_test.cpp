@@ -106,6 +106,26 @@ TEST(WriteFormReader, ByteOrderMarkEndOfFileMarkAndStrayCarriageReturnsAreNotCon
   EXPECT_TRUE(r.AtEnd());
 }
 
+TEST(WriteFormReader, OtherProgramsQuotingAndControlBytesKeepTheText) {
+  // A doubled quote inside a quoted text is one quote of the text.
+  EXPECT_EQ(Texts("\"Olga \"\"Jr\"\" Wold\",5\r\n"), (std::vector<std::string>{"Olga \"Jr\" Wold", "5"}));
+  EXPECT_EQ(Texts("\"\"\"x\"\"\",1\r\n"), (std::vector<std::string>{"\"x\"", "1"}));
+  // Only a Ctrl-Z at the very end ends the file; inside a text it is a byte.
+  EXPECT_EQ(Texts("\"a\x1A b\",2\r\n3\r\n"), (std::vector<std::string>{"a\x1A b", "2", "3"}));
+  EXPECT_EQ(Texts("1\r\n\x1A\x1A"), (std::vector<std::string>{"1"}));
+  // What is written back never holds one.
+  EXPECT_EQ(WriteFormLine().Text("a\x1A\"b\r\n").Str(), "\"a 'b  \"\r\n");
+}
+
+TEST(WriteFormReader, OneVeryLongLineReadsToTheEnd) {
+  // Every value of the line is found without looking for the line's end again.
+  const std::string line(1000000, ',');
+  WriteFormReader r(line + "\r\n7\r\n");
+  size_t values = 0;
+  while (r.Next()) ++values;
+  EXPECT_EQ(values, 1000002u);
+}
+
 TEST(WriteFormReader, DateMustBeTheWholeValue) {
   EXPECT_TRUE(ParseWriteFormDate("#1997-08-15#"));
   EXPECT_FALSE(ParseWriteFormDate("#1997-08-15xyz#"));

@@ -254,12 +254,14 @@ TEST(CalculateRatings, FailedSaveIsReportedNotSuccess) {
   RatingClub club({1600, 1600});
   std::filesystem::create_directory(club.dir.path() / "player.hrs");  // cannot be replaced by a file
   club.Result(1, 1, "1", "2");
+  const std::string statsBefore = club.dir.Read("ratstat.hrs");
   const auto out = club.Run(1, 1);
   ASSERT_EQ(out.writeErrors.size(), 1u);
   EXPECT_EQ(out.report.find("successfully"), std::string::npos);
   EXPECT_EQ(out.report.rfind("The ratings were calculated, but not every file could be saved:\r", 0), 0u);
   EXPECT_EQ(out.reportIcon, Icon::Critical);
-  EXPECT_TRUE(club.dir.Exists("ratstat.hrs"));  // the other file is still written
+  // The two files belong together: neither is replaced alone.
+  EXPECT_EQ(club.dir.Read("ratstat.hrs"), statsBefore);
 }
 
 TEST(CalculationReport, NumberFormats) {
