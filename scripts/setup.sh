@@ -5,6 +5,9 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
           fonts-liberation ccache xvfb xauth xdotool imagemagick poppler-utils)
+if [ "${HRS_SETUP_FUZZ:-}" = 1 ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 if [ "${HRS_SETUP_MINIMAL:-}" = 1 ]; then
   packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-liberation)
 fi

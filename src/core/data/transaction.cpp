@@ -6,8 +6,10 @@
 namespace hrs {
 
 void WriteId(WriteFormLine& line, std::string_view id, IdForm form) {
-  if (form == IdForm::Bare && IsNumeric(id)) line.Raw(Trim(id));
-  else line.Text(id);
+  // Judged as it will be written, so that the next save writes it alike.
+  const std::string safe = SafeFileText(id);
+  if (form == IdForm::Bare && IsNumeric(safe)) line.Raw(Trim(safe));
+  else line.Text(safe);
 }
 
 }  // namespace hrs
