@@ -1,6 +1,5 @@
 #include "core/data/rating_year_rollback.h"
 
-#include <cstdio>
 #include <fstream>
 
 #include "core/data/file_io.h"
@@ -56,34 +55,35 @@ RollBack RollBackRatingYear(Database& db, int year, Dialogs& dialogs) {
     OldFileNotFound(dialogs);
     return RollBack::Failed;
   }
-  // One rename puts the old file in place of the current one, so there is
-  // never a moment without a player file.
-  const fs::path playerFile = where.DataPath(PlayerFile);
-  if (std::rename(oldFile.c_str(), playerFile.c_str()) != 0) {
-    OldFileNotFound(dialogs);
-    return RollBack::Failed;
-  }
-
   // The table in memory must be the restored one, or the next save of the
   // player file would undo the roll-back.
+  const fs::path playerFile = where.DataPath(PlayerFile);
   PlayerTable restored;
-  auto bytes = ReadWholeFile(playerFile);
-  if (bytes && ParsePlayerFile(*bytes, restored) == PlayerParse::Ok) {
-    db.players = std::move(restored);
-  } else {
+  const auto bytes = ReadWholeFile(oldFile);
+  if (!bytes || ParsePlayerFile(*bytes, restored) != PlayerParse::Ok) {
     dialogs.Beep();
-    dialogs.Message("The restored file of players could not be read.\r"
-                    "Please end the program and check the file " + playerFile.filename().string(),
+    dialogs.Message("The old file of players could not be read.\r"
+                    "Please check the file " + oldFile.filename().string(),
                     Buttons::Ok, Icon::Critical, "Change of rating year");
-  }
-
-  db.setup.RatingYear = static_cast<int16_t>(year);
-  if (auto error = SaveSetup(where, db.setup)) {
-    dialogs.Beep();
-    dialogs.Message("The setup could not be saved.\r" + *error, Buttons::Ok, Icon::Critical,
-                    "Change of rating year");
     return RollBack::Failed;
   }
+  // The player file and the year in the setup change together or not at all.
+  SetupRecord setup = db.setup;
+  setup.RatingYear = static_cast<int16_t>(year);
+  if (auto error = WriteFilesTogether({{playerFile, *bytes}, {where.DataPath(SetupFile), SetupFileBytes(setup)}})) {
+    if (error->rfind("Cannot replace " + playerFile.string(), 0) == 0) {
+      OldFileNotFound(dialogs);
+    } else {
+      dialogs.Beep();
+      dialogs.Message("The rating year could not be changed back.\r" + *error, Buttons::Ok, Icon::Critical,
+                      "Change of rating year");
+    }
+    return RollBack::Failed;
+  }
+  std::error_code ec;
+  fs::remove(oldFile, ec);
+  db.players = std::move(restored);
+  db.setup = setup;
   dialogs.Message("Change back of rating year successfully implemented");
   return RollBack::Done;
 }
