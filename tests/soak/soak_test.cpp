@@ -1,0 +1,256 @@
+// A long run of random but valid operations through hrs-cli, some of them
+// killed part-way, with the club's invariants checked after every step.
+// HRS_SOAK_OPS sets the number of operations (a few hundred by default).
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <sstream>
+
+#include "core/data/file_io.h"
+#include "core/data/month_file.h"
+#include "core/data/player_file.h"
+#include "core/data/rating_stats_file.h"
+#include "core/data/setup_file.h"
+#include "core/data/transaction_names.h"
+#include "core/platform/clock.h"
+#include "core/text/sorted_list.h"
+#include "support/temp_dir.h"
+
+namespace hrs {
+namespace {
+
+struct CliRun {
+  int status = -1;  // exit status, or -1 when killed
+  std::string out;
+};
+
+// hrs-cli in a child process; killed after killAfterUs when that is >= 0.
+CliRun Cli(const std::filesystem::path& data, std::vector<std::string> args, int killAfterUs = -1) {
+  int pipeFd[2];
+  if (::pipe(pipeFd) != 0) return {};
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(pipeFd[1], 1);
+    ::dup2(pipeFd[1], 2);
+    ::close(pipeFd[0]);
+    std::vector<std::string> all = {HRS_CLI_PATH, "--data", data.string()};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : all) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  ::close(pipeFd[1]);
+  if (killAfterUs >= 0) {
+    ::usleep(static_cast<useconds_t>(killAfterUs));
+    ::kill(pid, SIGKILL);
+  }
+  CliRun run;
+  char buf[4096];
+  for (ssize_t n; (n = ::read(pipeFd[0], buf, sizeof buf)) > 0;) run.out.append(buf, static_cast<size_t>(n));
+  ::close(pipeFd[0]);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+// The ratings of a year worked out plainly from the rules, to hold the
+// program's own against.
+struct PlainRatings {
+  std::vector<int> end;                          // by Sys Id, after the last month
+  std::vector<std::array<int, 13>> monthEnds;    // columns 1..12
+};
+
+PlainRatings Recalculate(const SetupRecord& setup, const PlayerTable& players,
+                         const std::vector<std::vector<Transaction>>& months, const std::string& today) {
+  const int n = players.PlayerCount;
+  std::vector<double> rating(static_cast<size_t>(n) + 1), change(static_cast<size_t>(n) + 1);
+  for (int id = 1; id <= n; ++id) rating[id] = players[id].StartRating > 0 ? players[id].StartRating : setup.FirstRating;
+  auto identify = [&](const std::string& text) {
+    const long long id = std::atoll(text.c_str());
+    if (id > 0 && id <= n) return static_cast<int>(id);
+    if (id <= 0 || id == NoMembership) return 0;
+    for (int s = 1; s <= n; ++s)
+      if (players[s].MbShipNo == id) return s;
+    return 0;
+  };
+  auto k = [&](int r) {
+    return r < setup.Group1Limit + 1 ? setup.AdjConst1 : r < setup.Group2Limit + 1 ? setup.AdjConst2 : setup.AdjConst3;
+  };
+  PlainRatings out;
+  out.monthEnds.assign(static_cast<size_t>(n) + 1, {});
+  for (int m = 1; m <= 12; ++m) {
+    SortedList items;
+    for (const auto& t : months[m]) {
+      if (t.date > today) continue;
+      items.Add(t.date.substr(t.date.size() - 2) + std::string(8 - t.firstId.size(), ' ') + t.firstId +
+                std::string(8 - t.secondId.size(), ' ') + t.secondId + t.code);
+    }
+    std::string day = items.Empty() ? "" : items[0].line.substr(0, 2);
+    for (const auto& item : items.Items()) {
+      if (item.line.substr(0, 2) != day) {
+        for (int id = 1; id <= n; ++id) rating[id] += std::exchange(change[id], 0.0);
+        day = item.line.substr(0, 2);
+      }
+      const int a = identify(item.line.substr(2, 8)), b = identify(item.line.substr(10, 8));
+      if ((a == 0 && b == 0) || a == b) continue;
+      const bool draw = item.line.size() == 19 && item.line[18] == 'X';
+      const int r1 = a ? static_cast<int>(rating[a]) : setup.FirstRating;
+      const int r2 = b ? static_cast<int>(rating[b]) : setup.FirstRating;
+      const float we1f = 1.0f / (std::pow(10.0f, static_cast<float>(r2 - r1) / static_cast<float>(setup.WinFactor)) + 1.0f);
+      const double we1 = we1f, we2 = 1.0 - we1;
+      if (a) change[a] += k(r1) * ((draw ? 0.5 : 1.0) - we1);
+      if (b) change[b] += k(r2) * ((draw ? 0.5 : 0.0) - we2);
+    }
+    for (int id = 1; id <= n; ++id) {
+      rating[id] += std::exchange(change[id], 0.0);
+      out.monthEnds[id][m] = static_cast<int>(std::nearbyint(rating[id]));
+    }
+  }
+  out.end.resize(static_cast<size_t>(n) + 1);
+  for (int id = 1; id <= n; ++id) out.end[id] = out.monthEnds[id][12];
+  return out;
+}
+
+struct Club {
+  test::TempDir dir;
+  SetupRecord setup;
+  PlayerTable players;
+  std::vector<std::vector<Transaction>> log = std::vector<std::vector<Transaction>>(13);
+  std::string today;
+  int year = 0;
+
+  explicit Club(int count, std::mt19937& rnd) {
+    const Date now = SystemClock().Today();
+    year = now.year;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d%02d%02d", now.year, now.month, now.day);
+    today = buf;
+    setup = SetupRecord::Created(year);
+    players.PlayerCount = count;
+    for (int id = 1; id <= count; ++id) {
+      PlayerRecord& p = players[id];
+      p.SysId = static_cast<int16_t>(id);
+      p.Name = TextField::Of("Player " + std::to_string(id));
+      p.Info = TextField::Of("");
+      p.MbShipNo = id % 3 == 0 ? 100000 + id : NoMembership;
+      p.StartRating = static_cast<int16_t>(id % 10 == 0 ? 0 : 1200 + static_cast<int>(rnd() % 1400));
+      p.Rating = p.StartRating;
+    }
+    players.ActiveCount = players.CountActive();
+    dir.Write(SetupFile, SetupFileBytes(setup));
+    dir.Write(PlayerFile, PlayerFileBytes(players));
+    RatingStats stats;
+    for (int id = 1; id <= count; ++id) stats.At(id, 1) = players[id].StartRating;
+    dir.Write(StatFile, RatingStatsBytes(stats, count));
+  }
+
+  std::string RandomId(std::mt19937& rnd) const {
+    const int id = 1 + static_cast<int>(rnd() % players.PlayerCount);
+    if (rnd() % 20 == 0) return "999999";
+    if (players[id].MbShipNo != NoMembership && rnd() % 2) return std::to_string(players[id].MbShipNo);
+    return std::to_string(id);
+  }
+
+  // A batch of results as an import files them.
+  void AddResults(std::mt19937& rnd) {
+    const int month = 1 + static_cast<int>(rnd() % static_cast<unsigned>(std::stoi(today.substr(4, 2))));
+    std::vector<Transaction> batch;
+    for (int i = 0, count = 1 + static_cast<int>(rnd() % 40); i < count; ++i) {
+      const int day = 1 + static_cast<int>(rnd() % 28);
+      char date[16];
+      std::snprintf(date, sizeof date, "%04d%02d%02d", year, month, day);
+      batch.push_back({date, RandomId(rnd), RandomId(rnd), rnd() % 4 == 0 ? "X" : " "});
+    }
+    ASSERT_FALSE(AppendTransactions(dir.Location(), year, month, batch, IdForm::Bare));
+    log[month].insert(log[month].end(), batch.begin(), batch.end());
+  }
+
+  // What must hold after every step, killed or not.
+  void Check(const std::string& step, bool completed) {
+    const auto where = dir.Location();
+    ASSERT_TRUE(ParseSetupFile(ReadWholeFile(where.DataPath(SetupFile)).value_or(""))) << step;
+    PlayerTable onFile;
+    ASSERT_EQ(ParsePlayerFile(ReadWholeFile(where.DataPath(PlayerFile)).value_or(""), onFile), PlayerParse::Ok) << step;
+    ASSERT_EQ(onFile.PlayerCount, players.PlayerCount) << step;
+    ASSERT_EQ(onFile.CountActive(), players.ActiveCount) << step;
+    RatingStats stats;
+    ASSERT_TRUE(ParseRatingStats(ReadWholeFile(where.DataPath(StatFile)).value_or(""), onFile.PlayerCount, stats))
+        << step;
+    for (int m = 1; m <= 12; ++m) ASSERT_EQ(ReadMonthFile(where, year, m), log[m]) << step << ", month " << m;
+    // The two files of a calculation always come from the same run.
+    bool calculated = false;
+    for (int id = 1; id <= onFile.PlayerCount; ++id) {
+      calculated = calculated || stats.At(id, 13) != 0;
+      if (stats.At(id, 13) != 0) ASSERT_EQ(stats.At(id, 13), onFile[id].Rating) << step << ", player " << id;
+    }
+    if (!completed || !calculated) return;
+    const auto plain = Recalculate(setup, players, log, today);
+    for (int id = 1; id <= onFile.PlayerCount; ++id) {
+      ASSERT_EQ(onFile[id].Rating, plain.end[id]) << step << ", player " << id;
+      for (int m = 1; m <= 12; ++m) ASSERT_EQ(stats.At(id, m + 1), plain.monthEnds[id][m]) << step << ", month " << m;
+    }
+    for (const auto& name : dir.Files()) ASSERT_NE(name[0], '.') << step << ": left behind " << name;
+  }
+};
+
+TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
+  const char* env = std::getenv("HRS_SOAK_OPS");
+  const int operations = env ? std::atoi(env) : 300;
+  std::mt19937 rnd(20261209);
+  Club club(300, rnd);
+  int killed = 0, completedLater = 0;
+  for (int op = 0; op < operations; ++op) {
+    const std::string step = "operation " + std::to_string(op);
+    switch (rnd() % 6) {
+      case 0:
+      case 1:
+      case 2:
+        club.AddResults(rnd);
+        club.Check(step + " (results)", false);
+        break;
+      case 3: {
+        const CliRun run = Cli(club.dir.path(), {"calculate"});
+        ASSERT_EQ(run.status, 0) << step << "\n" << run.out;
+        club.Check(step + " (calculate)", true);
+        break;
+      }
+      case 4: {
+        Cli(club.dir.path(), {"calculate"}, static_cast<int>(rnd() % 4000));
+        ++killed;
+        // What the next start does first: a replacement cut short is completed.
+        if (club.dir.Exists(".hrs-replacing")) {
+          ++completedLater;
+          FinishInterruptedWrites(club.dir.path());
+        }
+        club.Check(step + " (calculate killed)", false);
+        break;
+      }
+      case 5: {
+        const CliRun run = Cli(club.dir.path(), {"status"});
+        ASSERT_EQ(run.status, 0) << step << "\n" << run.out;
+        const size_t at = run.out.find("Active");
+        ASSERT_NE(at, std::string::npos) << run.out;
+        ASSERT_EQ(std::atoi(run.out.c_str() + at + 6), club.players.ActiveCount) << run.out;
+        break;
+      }
+    }
+    if (HasFatalFailure()) return;
+  }
+  // The last word: a calculation that runs to its end agrees with the plain one.
+  ASSERT_EQ(Cli(club.dir.path(), {"calculate"}).status, 0);
+  club.Check("final calculation", true);
+  std::printf("soak: %d operations, %d calculations killed, %d of them completed at the next start\n",
+              operations + 1, killed, completedLater);
+}
+
+}  // namespace
+}  // namespace hrs
