@@ -51,16 +51,20 @@ FileOverview BuildFileOverview(const Database& db, MissingRegistry missing) {
   return out;
 }
 
-std::vector<std::string> CompanionFileLines(const DataLocation& where) {
-  const fs::path dir = where.DataDir();
+std::vector<std::string> CompanionFileNames(const DataLocation& where) {
   std::vector<std::string> names;
   std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+  for (fs::directory_iterator it(where.DataDir(), ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
     if (name.size() >= 4 && EqualsNoCase(name.substr(0, 4), "rqtp") && it->is_regular_file(ec)) names.push_back(name);
   }
-  // The order of a file list: by name, regardless of case.
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return SortedBefore(a, b); });
+  return names;
+}
+
+std::vector<std::string> CompanionFileLines(const DataLocation& where) {
+  const fs::path dir = where.DataDir();
+  const std::vector<std::string> names = CompanionFileNames(where);
   std::vector<std::string> lines;
   for (const auto& name : names) {
     const std::string code = name.substr(4, 4);

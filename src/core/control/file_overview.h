@@ -21,6 +21,10 @@ enum class MissingRegistry { Create, LeaveAlone };
 // holding "No QTP files" (or left alone, for a run that writes nothing).
 FileOverview BuildFileOverview(const Database& db, MissingRegistry missing);
 
+// The names of the companion program's tournament files in the directory
+// ("rqtp*.*"), in the order of a file list.
+std::vector<std::string> CompanionFileNames(const DataLocation& where);
+
 // The companion program's tournament files in the directory ("rqtp*.*"):
 // code in capitals, a space and the tournament's name from code + "fast.dat";
 // "No Qtp Files" when there are none.

@@ -27,6 +27,7 @@ void ShowFileOverview(ControlCentreForm& form, Database& db, Dialogs& dialogs) {
   for (const auto& line : overview.lines) form.List1.AddLine(line);
 
   form.File2.Clear();
+  for (const auto& name : CompanionFileNames(db.location)) form.File2.AddLine(name);
   form.List2.enabled = true;
   form.List2.Clear();
   form.list2Font = "sans serif";
