@@ -13,6 +13,9 @@ const std::vector<Command>& Commands() {
       InitCommand(),
       CalculateCommand(),
       RankingCommand(),
+      AddResultCommand(),
+      OverviewCommand(),
+      CountCommand(),
   };
   return commands;
 }

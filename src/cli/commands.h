@@ -8,5 +8,8 @@ Command StatusCommand();
 Command InitCommand();
 Command CalculateCommand();
 Command RankingCommand();
+Command AddResultCommand();
+Command OverviewCommand();
+Command CountCommand();
 
 }  // namespace hrs::cli

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "app/control/control_centre_window.h"
 #include "app/data/setup_window.h"
 #include "app/rating/calc_window.h"
 #include "app/rating/query_window.h"
@@ -22,6 +23,7 @@ FormTable& Forms() {
          return new SetupWindow(ctx.db, ctx.dialogs, ctx.clock, [&ctx] { ctx.RefreshStatus(); });
        }},
       {"dbCalc", [](AppContext& ctx) -> QWidget* { return new CalcWindow(ctx); }},
+      {"dbRating", [](AppContext& ctx) -> QWidget* { return new ControlCentreWindow(ctx); }},
       {"Query", [](AppContext& ctx) -> QWidget* { return new QueryWindow(ctx); }},
   };
   return forms;
