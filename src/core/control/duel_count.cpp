@@ -8,7 +8,6 @@
 #include "core/data/tournament_file.h"
 #include "core/data/transaction_names.h"
 #include "core/rating/calculate_ratings.h"
-#include "core/rating/mapped_file.h"
 
 namespace hrs {
 
@@ -59,8 +58,8 @@ long long CountDuelsInBase(const Database& db, const Clock& clock) {
     if (month >= 1 && month <= lastMonth) total += static_cast<long long>(file->duels.size());
   }
   for (int month = 1; month <= lastMonth; ++month) {
-    if (auto file = MappedFile::Open(db.location.DataPath(MonthFileName(year, month))))
-      total += static_cast<long long>(CountRecords(file->Bytes(), 4));
+    if (auto file = ReadWholeFile(db.location.DataPath(MonthFileName(year, month))))
+      total += static_cast<long long>(CountRecords(*file, 4));
   }
   return total;
 }
