@@ -13,6 +13,8 @@ const std::vector<Command>& Commands() {
       InitCommand(),
       CalculateCommand(),
       RankingCommand(),
+      ShowCommand(),
+      PrintCommand(),
   };
   return commands;
 }

@@ -8,5 +8,7 @@ Command StatusCommand();
 Command InitCommand();
 Command CalculateCommand();
 Command RankingCommand();
+Command ShowCommand();
+Command PrintCommand();
 
 }  // namespace hrs::cli

@@ -58,6 +58,15 @@ bool ScriptedDialogs::ChoosePrinter() {
   return a;
 }
 
+bool ScriptedDialogs::ChoosePageSetup() {
+  calls.push_back({"pagesetup", "", Buttons::OkCancel, Icon::None, ""});
+  if (pageSetupAction) pageSetupAction();
+  if (pageSetups_.empty()) return true;
+  const bool a = pageSetups_.front();
+  pageSetups_.pop_front();
+  return a;
+}
+
 std::vector<std::string> ScriptedDialogs::Messages() const {
   std::vector<std::string> out;
   for (const auto& c : calls)
