@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <algorithm>
+#include <utility>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -35,7 +36,6 @@ QTableView* FixedHeadingGrid::Overlay() {
   view->setFocusPolicy(Qt::NoFocus);
   view->horizontalHeader()->hide();
   view->verticalHeader()->hide();
-  view->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
   view->setFrameShape(QFrame::NoFrame);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -72,6 +72,16 @@ void FixedHeadingGrid::updateGeometries() {
 
 void FixedHeadingGrid::PlaceOverlays() {
   if (!fixedRow_) return;
+  // The headings' rows and columns as high and as wide as the grid's own.
+  for (QTableView* view : {fixedRow_, fixedColumn_, corner_}) {
+    for (auto [mine, theirs] : {std::pair{verticalHeader(), view->verticalHeader()},
+                                std::pair{horizontalHeader(), view->horizontalHeader()}}) {
+      if (theirs->minimumSectionSize() != mine->minimumSectionSize())
+        theirs->setMinimumSectionSize(mine->minimumSectionSize());
+      if (theirs->defaultSectionSize() != mine->defaultSectionSize())
+        theirs->setDefaultSectionSize(mine->defaultSectionSize());
+    }
+  }
   const QRect area = viewport()->geometry();
   const int rowHeight = rowCount() > 0 ? this->rowHeight(0) : 0;
   const int columnWidth = columnCount() > 0 ? this->columnWidth(0) : 0;

@@ -26,6 +26,7 @@ HistoryWindow::HistoryWindow(QWidget* parent) : QWidget(parent) {
   grid1_->setObjectName("Grid1");
   grid1_->setColumnCount(HistoryColumns);
   grid1_->setWordWrap(false);
+  grid1_->verticalHeader()->setMinimumSectionSize(grid1_->fontMetrics().height() + 2);
   grid1_->verticalHeader()->setDefaultSectionSize(grid1_->fontMetrics().height() + 4);
   const int figures = grid1_->fontMetrics().horizontalAdvance(QStringLiteral("88888")) + 6;
   for (int c = 0; c < HistoryColumns; ++c)

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include "core/lists/master_lists.h"
+#include "core/lists/rating_history.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -97,6 +98,29 @@ TEST(QtPrintJob, AMasterListPrintedToAPdfReadsBackPageByPage) {
   EXPECT_EQ(first.size(), 2 + 51);
   EXPECT_TRUE(pages[1].contains(QStringLiteral("Page 2")));
   EXPECT_TRUE(pages[1].contains(QStringLiteral("Player 152")));
+}
+
+TEST(QtPrintJob, ALandscapeHistoryPageHoldsItsHeaderAndThirtyEightPlayers) {
+  test::TempDir dir;
+  const QString path = QString::fromStdString((dir.path() / "history.pdf").string());
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  QtPrintJob job(printer);
+  job.SetOrientation(Orientation::Landscape);
+  Database db;
+  db.setup = SetupRecord::Created(2026);
+  for (int id = 1; id <= 76; ++id) {
+    db.players[id].Name = TextField::Of("Player " + std::to_string(id));
+    db.players[id].StartRating = 1500;
+  }
+  db.players.PlayerCount = 76;
+  test::ScriptedDialogs dialogs;
+  test::FixedClock clock;  // December: landscape suits, no page set-up
+  ASSERT_TRUE(PrintHistory(HistoryOrder::BySysId, db, dialogs, job, clock));
+  EXPECT_EQ(job.CurrentOrientation(), Orientation::Landscape);
+  // Two pages: no line was pushed on to a sheet of its own.
+  EXPECT_EQ(PdfPages(path), 2);
 }
 
 }  // namespace
