@@ -5,6 +5,7 @@ namespace hrs::test {
 hrs::Answer ScriptedDialogs::Message(const std::string& text, Buttons buttons, Icon icon,
                                      const std::string& title) {
   calls.push_back({"message", text, buttons, icon, title});
+  if (onMessage) onMessage(text);
   if (!answers_.empty()) {
     const hrs::Answer a = answers_.front();
     answers_.pop_front();

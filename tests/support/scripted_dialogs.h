@@ -43,6 +43,8 @@ class ScriptedDialogs : public Dialogs {
   bool ChoosePageSetup() override;
   void PageSetupAnswer(bool ok) { pageSetups_.push_back(ok); }
   std::function<void()> pageSetupAction;
+  // Runs as a message box appears (what the screen shows at that moment).
+  std::function<void(const std::string& text)> onMessage;
 
   // The texts of the message boxes shown, in order.
   std::vector<std::string> Messages() const;
