@@ -21,8 +21,6 @@ std::string FitRightText(std::string_view text, size_t width) {
   return RightAlign(cut, width);
 }
 
-std::string FitRight(long long value, size_t width) { return RightAlign(value, width); }
-
 AdjustmentCounts CountedAdjustments(const PlayerRecord& player, bool exactCarried) {
   AdjustmentCounts c{player.Won, player.Drawn, player.Lost};
   const std::string& carried = player.CarriedCounts.str();

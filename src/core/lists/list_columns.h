@@ -15,9 +15,6 @@ std::string FitLeft(std::string_view text, size_t width);
 // its first characters.
 std::string FitRightText(std::string_view text, size_t width);
 
-// A number right-aligned in exactly `width` characters where it fits.
-std::string FitRight(long long value, size_t width);
-
 struct AdjustmentCounts {
   int won = 0, drawn = 0, lost = 0;
   int Total() const { return won + drawn + lost; }

@@ -64,6 +64,10 @@ std::optional<HistoryGrid> ShowHistory(HistoryOrder order, const Database& db, D
 }
 
 bool PrintHistory(HistoryOrder order, const Database& db, Dialogs& dialogs, PrintJob& job, const Clock& clock) {
+  if (db.players.PlayerCount == 0) {
+    dialogs.Message(NoPlayersInDatabase);
+    return false;
+  }
   if (dialogs.Message(OrientationNotice, Buttons::OkCancel, Icon::Information) == Answer::Cancel) return false;
   const int last = LastHistoryMonth(db.setup, clock);
   if (!ChooseReportFont(dialogs, job)) return false;

@@ -199,7 +199,9 @@ TEST(RankingListPrinted, ACancelledOrFailedPrintoutKeepsTheSnapshot) {
     EXPECT_EQ(club.dir.Read("orank.hrs"), club.snapshot);
     EXPECT_EQ(club.dir.Read("player.hrs"), club.players);
     EXPECT_EQ(club[1].PrevRating, 1500);
-    if (stop == Fails) EXPECT_EQ(club.dialogs.Messages().back(), "The document could not be printed.");
+    if (stop == Fails) {
+      EXPECT_EQ(club.dialogs.Messages().back(), "The document could not be printed.");
+    }
   }
 }
 

@@ -114,6 +114,9 @@ TEST(RatingHistoryPrinted, CancellingADialogPrintsNothing) {
     EXPECT_FALSE(PrintHistory(HistoryOrder::BySysId, club.db, club.dialogs, club.job, club.clock));
     EXPECT_EQ(club.job.Documents(), 0);
   }
+  ListsClub empty;
+  EXPECT_FALSE(PrintHistory(HistoryOrder::BySysId, empty.db, empty.dialogs, empty.job, empty.clock));
+  EXPECT_EQ(empty.dialogs.Messages(), std::vector<std::string>{"No players in database"});
 }
 
 }  // namespace
