@@ -16,6 +16,8 @@ const std::vector<Command>& Commands() {
       AddResultCommand(),
       OverviewCommand(),
       CountCommand(),
+      ShowCommand(),
+      PrintCommand(),
   };
   return commands;
 }

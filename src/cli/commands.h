@@ -11,5 +11,7 @@ Command RankingCommand();
 Command AddResultCommand();
 Command OverviewCommand();
 Command CountCommand();
+Command ShowCommand();
+Command PrintCommand();
 
 }  // namespace hrs::cli

@@ -4,6 +4,8 @@
 
 #include "app/control/control_centre_window.h"
 #include "app/data/setup_window.h"
+#include "app/lists/history_window.h"
+#include "app/lists/list_commands.h"
 #include "app/rating/calc_window.h"
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
@@ -33,6 +35,16 @@ FormTable& Forms() {
 //   {"mnuv1", [](AppContext& ctx, int) { ShowRankingList(ctx); }},
 ActionTable& MenuActions() {
   static ActionTable actions = {
+      {"mnuv1", [](AppContext& ctx, int) { ViewRankingList(ctx); }},
+      {"mnuv2", [](AppContext& ctx, int) { ViewMasterList(ctx, 1); }},
+      {"mnuv3", [](AppContext& ctx, int) { ViewMasterList(ctx, 2); }},
+      {"mnuv4", [](AppContext& ctx, int) { ViewMasterList(ctx, 3); }},
+      {"mnuv5", [](AppContext& ctx, int) { ShowHistoryWindow(ctx, HistoryOrder::BySysId); }},
+      {"mnuv6", [](AppContext& ctx, int) { ShowHistoryWindow(ctx, HistoryOrder::ByName); }},
+      {"dbprt", [](AppContext& ctx, int index) { PrintListCommand(ctx, index); }},
+      {"mnu_rlbm", [](AppContext& ctx, int) { PrintRankingByMonthCommand(ctx); }},
+      {"mnu_prh", [](AppContext& ctx, int) { PrintHistoryCommand(ctx, 1); }},
+      {"mnu_prhn", [](AppContext& ctx, int) { PrintHistoryCommand(ctx, 2); }},
   };
   return actions;
 }
