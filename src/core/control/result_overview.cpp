@@ -44,12 +44,6 @@ std::string ResultOverviewLine(const std::string& day, const std::string& winner
   return day + RightAlign(winner, 8) + RightAlign(loser, 8) + "   " + mark;
 }
 
-const char* MonthName(int month) {
-  static const char* names[] = {"January", "February", "March",     "April",   "May",      "June",
-                                "July",    "August",   "September", "October", "November", "December"};
-  return month >= 1 && month <= 12 ? names[month - 1] : "";
-}
-
 std::string ResultOverviewCaption(int year, int month) {
   return std::string("Overview for ") + MonthName(month) + " " + std::to_string(year);
 }

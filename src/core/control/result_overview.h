@@ -1,4 +1,5 @@
 #pragma once
+#include "core/platform/date_time.h"
 #include <string>
 #include <vector>
 
@@ -36,7 +37,6 @@ std::string ResultOverviewLine(const std::string& day, const std::string& winner
 
 // "Overview for June 2026"
 std::string ResultOverviewCaption(int year, int month);
-const char* MonthName(int month);  // "January".."December"
 
 // The text shown for a clicked overview line: the number of duels, then the
 // players' names (a name line is left out when the id names nobody).

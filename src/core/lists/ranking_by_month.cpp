@@ -30,12 +30,6 @@ void MonthHeader(PrintJob& job, int page, const Database& db, int month, const D
 
 }  // namespace
 
-const char* MonthName(int month) {
-  static const char* const names[] = {"January", "February", "March",     "April",   "May",      "June",
-                                      "July",    "August",   "September", "October", "November", "December"};
-  return month >= 1 && month <= 12 ? names[month - 1] : "";
-}
-
 std::optional<int> AcceptedMonth(const std::string& answer, const Clock& clock) {
   const auto value = NumericValue(answer);
   if (!value) return std::nullopt;

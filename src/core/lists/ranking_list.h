@@ -1,4 +1,5 @@
 #pragma once
+#include "core/platform/date_time.h"
 #include <optional>
 #include <string>
 
@@ -53,7 +54,6 @@ bool PrintRankingByMonth(const Database& db, Dialogs& dialogs, PrintJob& job, co
 // current month (January counting as 12), or nothing.
 std::optional<int> AcceptedMonth(const std::string& answer, const Clock& clock);
 
-const char* MonthName(int month);  // "January" .. "December"
 
 inline constexpr const char* HistoryMissingMessage =
     "Please run 'Calculate Ratings' in order to re-create the history file";
