@@ -8,5 +8,7 @@ Command StatusCommand();
 Command InitCommand();
 Command CalculateCommand();
 Command RankingCommand();
+Command AddPlayerCommand();
+Command DeletePlayerCommand();
 
 }  // namespace hrs::cli
