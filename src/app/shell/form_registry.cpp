@@ -3,6 +3,7 @@
 #include <map>
 
 #include "app/data/setup_window.h"
+#include "app/players/player_window.h"
 #include "app/rating/calc_window.h"
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
@@ -21,6 +22,7 @@ FormTable& Forms() {
       {"dbSetup", [](AppContext& ctx) -> QWidget* {
          return new SetupWindow(ctx.db, ctx.dialogs, ctx.clock, [&ctx] { ctx.RefreshStatus(); });
        }},
+      {"dbPlayer", [](AppContext& ctx) -> QWidget* { return new PlayerWindow(ctx); }},
       {"dbCalc", [](AppContext& ctx) -> QWidget* { return new CalcWindow(ctx); }},
       {"Query", [](AppContext& ctx) -> QWidget* { return new QueryWindow(ctx); }},
   };
