@@ -209,8 +209,11 @@ PlayerWindow::PlayerWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), 
   leftSide->setLayout(left);
   left->setContentsMargins(0, 0, 0, 0);
   label5_->setText(MessageText(NewPlayerHelp));
-  leftSide->setFixedWidth(std::max(leftSide->sizeHint().width(),
-                                   label5_->fontMetrics().horizontalAdvance(MessageText(ChangeHelp)) + 8));
+  int helpWidth = 0;
+  for (const char* help : {NewPlayerHelp, ChangeHelp, DeleteHelp})
+    for (const QString& line : MessageText(help).split('\n'))
+      helpWidth = std::max(helpWidth, label5_->fontMetrics().horizontalAdvance(line));
+  leftSide->setFixedWidth(std::max(leftSide->sizeHint().width(), helpWidth + 8));
 
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
