@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,11 +68,6 @@ PlayerWindow::PlayerWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     e->setObjectName(name);
     e->installEventFilter(this);
     connect(e, &QLineEdit::textEdited, this, [this, e] { Edited(e); });
-    // The Enter key saves from every field, as the default button does.
-    connect(e, &QLineEdit::returnPressed, this, [this] {
-      Command1Click(form_, ctx_.db, ctx_.dialogs);
-      Show();
-    });
     return e;
   };
   text1_ = edit("text1");
@@ -289,6 +285,17 @@ bool PlayerWindow::eventFilter(QObject* watched, QEvent* e) {
     Unload();
   }
   return QWidget::eventFilter(watched, e);
+}
+
+void PlayerWindow::keyPressEvent(QKeyEvent* e) {
+  // Enter saves wherever it is pressed (the fields, the list and the option
+  // buttons pass it on), as the default button does.
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    Command1Click(form_, ctx_.db, ctx_.dialogs);
+    Show();
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 void PlayerWindow::closeEvent(QCloseEvent* e) {

@@ -29,6 +29,7 @@ class PlayerWindow : public QWidget {
   QSize sizeHint() const override;
   bool eventFilter(QObject* watched, QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void Show();
