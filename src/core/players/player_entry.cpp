@@ -1,5 +1,6 @@
 #include "core/players/player_entry.h"
 
+#include "core/data/file_io.h"
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
 #include "core/text/numeric.h"
@@ -175,7 +176,10 @@ EntryOutcome SavePlayerEntry(PlayerEntry& e, Database& db, Dialogs& dialogs) {
     if (isNew) players.PlayerCount = sysId;
     ++players.ActiveCount;
     StartStatistics(db.stats, sysId, startRating);
-    error = StoreNewRecord(db, sysId, isNew && countBefore > 0);
+    // Appended to the players the file holds; a first player, or a file gone
+    // meanwhile, gets the whole table written.
+    const bool append = isNew && countBefore > 0 && FileExists(db.location.DataPath(PlayerFile));
+    error = StoreNewRecord(db, sysId, append);
     failed = isNew ? "The new player was not entered." : "System ID " + std::to_string(sysId) + " was not re-used.";
   } else if (isChange) {
     PlayerRecord& p = players[sysId];
