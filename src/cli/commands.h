@@ -13,5 +13,7 @@ Command OverviewCommand();
 Command CountCommand();
 Command ShowCommand();
 Command PrintCommand();
+Command AddPlayerCommand();
+Command DeletePlayerCommand();
 
 }  // namespace hrs::cli

@@ -6,6 +6,7 @@
 #include "app/data/setup_window.h"
 #include "app/lists/history_window.h"
 #include "app/lists/list_commands.h"
+#include "app/players/player_window.h"
 #include "app/rating/calc_window.h"
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
@@ -24,6 +25,7 @@ FormTable& Forms() {
       {"dbSetup", [](AppContext& ctx) -> QWidget* {
          return new SetupWindow(ctx.db, ctx.dialogs, ctx.clock, [&ctx] { ctx.RefreshStatus(); });
        }},
+      {"dbPlayer", [](AppContext& ctx) -> QWidget* { return new PlayerWindow(ctx); }},
       {"dbCalc", [](AppContext& ctx) -> QWidget* { return new CalcWindow(ctx); }},
       {"dbRating", [](AppContext& ctx) -> QWidget* { return new ControlCentreWindow(ctx); }},
       {"Query", [](AppContext& ctx) -> QWidget* { return new QueryWindow(ctx); }},
