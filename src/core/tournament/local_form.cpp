@@ -242,9 +242,7 @@ void ltmnu_matchClick(LocalForm& form, SmallTournament& t, const Database& db, D
       next.header.TwoOneOption = 1;
   }
   t = std::move(next);
-  SaveHeaderFile(db.location, t, dialogs);
-  SaveGroupFile(db.location, t, dialogs);
-  SaveMatchFile(db.location, t, dialogs);
+  WriteNewTournament(db.location, t, dialogs);
   t.matchProgram = true;
   form.openLocal2 = true;
 }

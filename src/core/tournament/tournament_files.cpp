@@ -136,6 +136,18 @@ bool SaveMatchFile(const DataLocation& where, const SmallTournament& t, Dialogs&
   return Save(where, TournamentFileName(t.base, MatchSuffix), MatchFileBytes(t.matches), dialogs);
 }
 
+void WriteNewTournament(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs) {
+  const auto kept = DeleteTournamentFiles(where, t.base);
+  for (const std::string& name : kept) {
+    dialogs.Beep();
+    dialogs.Message("The file " + name + " of an earlier tournament of today could not be removed.", Buttons::Ok,
+                    Icon::Warning);
+  }
+  SaveMatchFile(where, t, dialogs);
+  SaveGroupFile(where, t, dialogs);
+  SaveHeaderFile(where, t, dialogs);
+}
+
 std::vector<std::string> TournamentList(const DataLocation& where) {
   std::vector<std::string> bases;
   std::error_code ec;

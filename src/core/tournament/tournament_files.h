@@ -38,6 +38,12 @@ bool SaveHeaderFile(const DataLocation& where, const SmallTournament& t, Dialogs
 bool SaveGroupFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
 bool SaveMatchFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
 
+// The files of a new match program. An earlier tournament of the same day
+// loses all its files first (its playoff would otherwise pass for this
+// one's), and the header comes last: a tournament in the list always has
+// its match and group files, whenever the program is stopped.
+void WriteNewTournament(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
+
 // The message of a save that failed.
 std::string SaveFailedText(const std::string& fileName, const std::string& reason);
 

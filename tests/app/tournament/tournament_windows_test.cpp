@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
@@ -95,6 +96,10 @@ TEST(TournamentWindows, ElevenPlayersFromSelectionToStandingsAndBack) {
   EXPECT_EQ(Child<QLabel>(local2, "Label2")->text(), "From left: Result - Match - Round - Opponents");
   EXPECT_FALSE(local2->findChild<QAction*>("lt2mnu_pair")->isEnabled());
   EXPECT_FALSE(local2->findChild<QAction*>("lt2mnu_pg")->isEnabled());
+  f.window->RunMenuItem("mnu_lt");  // the tournament goes on in dbLocal2
+  QApplication::processEvents();
+  EXPECT_FALSE(Shown(local));
+  EXPECT_EQ(f.window->mdiArea()->activeSubWindow(), local2->parentWidget());
 
   // Every result typed as an operator does: match, first, second, Enter.
   const char* results[][2] = {{"2", "0"}, {"2", "1"}, {"1", "1"}, {"0", "0"}, {"1", "2"}, {"0", "2"}, {"1", "0"}};

@@ -41,6 +41,8 @@ TEST(TournamentFiles, LoadingFindsEveryResultAgain) {
 TEST(TournamentFiles, TwoTournamentsOnOneDay) {
   TournamentClub club(12);
   club.MatchProgram(8);
+  club.dir.Write("LT261208selim", "4\r\n");  // the first one's playoff
+  club.dir.Write("LT261208sepo", "\"Randomly\"\r\n");
   club.MatchProgram(12, "2");  // a new selection the same day
   EXPECT_EQ(club.dir.Files(), (Strings{"LT261208fast", "LT261208grup", "LT261208kamp"}));
   EXPECT_EQ(club.dir.Read("LT261208fast"), ",2,5,6,0,\"\"\r\n");  // groups of 6
@@ -106,16 +108,19 @@ TEST(TournamentFiles, DeletingATournamentWithoutPlayoff) {
 
 TEST(TournamentFiles, AFailedSaveIsToldAndTriedAgain) {
   TournamentClub club(8);
-  std::filesystem::create_directory(club.dir.path() / "LT261208kamp");  // nothing can replace it
+  // A folder in the way: nothing can remove or replace it.
+  std::filesystem::create_directories(club.dir.path() / "LT261208kamp" / "x");
   club.MatchProgram(8);
   const auto messages = club.dialogs.Messages();
-  ASSERT_EQ(messages.size(), 3u);
-  EXPECT_EQ(messages[2].rfind("The tournament file LT261208kamp could not be saved.\r", 0), 0u);
-  EXPECT_NE(messages[2].find("\r\rThe tournament stays as it is on the screen; the file is saved again at the next change."),
+  ASSERT_EQ(messages.size(), 4u);
+  EXPECT_EQ(messages[2], "The file LT261208kamp of an earlier tournament of today could not be removed.");
+  EXPECT_EQ(messages[3].rfind("The tournament file LT261208kamp could not be saved.\r", 0), 0u);
+  EXPECT_NE(messages[3].find("\r\rThe tournament stays as it is on the screen; the file is saved again at the next change."),
             std::string::npos);
   EXPECT_TRUE(club.t.matchProgram);
 
-  std::filesystem::remove(club.dir.path() / "LT261208kamp");
+  EXPECT_TRUE(club.dir.Exists("LT261208fast"));
+  std::filesystem::remove_all(club.dir.path() / "LT261208kamp");
   Local2Form form;
   Local2FormLoad(form, club.t, club.db, club.dialogs);
   form.Text1.text = "1", form.Text2.text = "1", form.Text3.text = "0";
