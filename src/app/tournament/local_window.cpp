@@ -1,5 +1,6 @@
 #include "app/tournament/local_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -85,6 +86,10 @@ LocalWindow::LocalWindow(AppContext& ctx, QWidget* parent)
   });
   connect(selectedList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     if (showing_) return;
+    // A click removes the line under the pointer; the second half of a
+    // double click must not remove the line that moved up into its place.
+    if (lastRemoval_.isValid() && lastRemoval_.elapsed() < QApplication::doubleClickInterval()) return;
+    lastRemoval_.start();
     SelectedListClick(form_, selectedList_->row(item));
     AfterEvent();
   });

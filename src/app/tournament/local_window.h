@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -48,6 +49,7 @@ class LocalWindow : public QWidget {
   QPointer<Local2Window> local2_;
   bool showing_ = false;
   bool closing_ = false;
+  QElapsedTimer lastRemoval_;
 
   QListWidget* selectionList_;
   QListWidget* selectedList_;
