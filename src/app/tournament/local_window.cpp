@@ -60,7 +60,7 @@ LocalWindow::LocalWindow(AppContext& ctx, QWidget* parent)
       [this] { ltmnu_callClick(form_, *tournament_, ctx_.db, ctx_.dialogs); });
   add(perform, "ltmnu_grup", "Make &Groups", [this] {
     BusyCursor busy(this);
-    ltmnu_grupClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.random);
+    ltmnu_grupClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.random, [this] { Show(); });
   });
   add(perform, "ltmnu_match", "Match &Program",
       [this] { ltmnu_matchClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.clock); });

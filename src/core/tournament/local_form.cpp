@@ -147,7 +147,8 @@ void SelectedListClick(LocalForm& form, int index) {
   ShowCount(form);
 }
 
-void ltmnu_grupClick(LocalForm& form, SmallTournament&, const Database& db, Dialogs& dialogs, Random& random) {
+void ltmnu_grupClick(LocalForm& form, SmallTournament&, const Database& db, Dialogs& dialogs, Random& random,
+                     const std::function<void()>& repaint) {
   HideTournamentList(form);
   for (int g = 6; g <= MaxGroups; ++g) form.Group[g].visible = false;
   if (form.SelectionList.lines.empty()) {
@@ -168,6 +169,7 @@ void ltmnu_grupClick(LocalForm& form, SmallTournament&, const Database& db, Dial
     return;
   }
   form.Label1.caption = GroupingHelpText();
+  if (repaint) repaint();
   const auto groups = AskGroupCount(n, dialogs);
   if (!groups) return;
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <string>
 
 #include "core/data/database.h"
@@ -50,8 +51,10 @@ void LocalFormUnload(SmallTournament& t);
 void SelectionListClick(LocalForm& form, int index, Dialogs& dialogs);
 void SelectedListClick(LocalForm& form, int index);
 
-// "Make &Groups" (ltmnu_grup).
-void ltmnu_grupClick(LocalForm& form, SmallTournament& t, const Database& db, Dialogs& dialogs, Random& random);
+// "Make &Groups" (ltmnu_grup). `repaint` shows the form as it is before the
+// question of the number of groups, so that its help text is on the screen.
+void ltmnu_grupClick(LocalForm& form, SmallTournament& t, const Database& db, Dialogs& dialogs, Random& random,
+                     const std::function<void()>& repaint = {});
 // "Match &Program" (ltmnu_match): the match table and the tournament files.
 void ltmnu_matchClick(LocalForm& form, SmallTournament& t, const Database& db, Dialogs& dialogs,
                       const Clock& clock);
