@@ -10,6 +10,7 @@
 #include "app/rating/calc_window.h"
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
+#include "app/tournament/local_window.h"
 
 namespace hrs::app {
 
@@ -29,6 +30,7 @@ FormTable& Forms() {
       {"dbCalc", [](AppContext& ctx) -> QWidget* { return new CalcWindow(ctx); }},
       {"dbRating", [](AppContext& ctx) -> QWidget* { return new ControlCentreWindow(ctx); }},
       {"Query", [](AppContext& ctx) -> QWidget* { return new QueryWindow(ctx); }},
+      {"dbLocal", [](AppContext& ctx) -> QWidget* { return OpenLocalWindow(ctx); }},
   };
   return forms;
 }
