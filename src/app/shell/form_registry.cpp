@@ -11,6 +11,7 @@
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
 #include "app/tournament/local_window.h"
+#include "app/utilities/util_window.h"
 
 namespace hrs::app {
 
@@ -23,6 +24,7 @@ using ActionTable = std::map<std::string, MenuAction, std::less<>>;
 //   {"dbSetup", [](AppContext& ctx) -> QWidget* { return new SetupWindow(ctx); }},
 FormTable& Forms() {
   static FormTable forms = {
+      {"dbUtil", [](AppContext& ctx) -> QWidget* { return new UtilWindow(ctx); }},
       {"dbSetup", [](AppContext& ctx) -> QWidget* {
          return new SetupWindow(ctx.db, ctx.dialogs, ctx.clock, [&ctx] { ctx.RefreshStatus(); });
        }},

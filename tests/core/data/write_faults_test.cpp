@@ -63,7 +63,7 @@ TEST(WriteFaults, EveryRewriteAndAppendFailingAtEveryStepLosesNothing) {
        [](test::RatingClub& c) {
          c.db.setup.RatingYear = 1998;
          c.dialogs.Answer(Answer::Yes);
-         return RollBackRatingYear(c.db, 1997, c.dialogs) == RollBack::Failed;
+         return RollBackRatingYear(c.db, 1997, c.dialogs, c.clock) == RollBack::Failed;
        }},
   };
   int tried = 0;
