@@ -79,6 +79,7 @@ void AdjustmentsEnter(UtilForm& form, const Database& db, Dialogs& dialogs) {
     return;
   }
   form.Label2 = {AdjustmentsCaption(db, player.sysId), true};
+  form.Command5.enabled = false;  // until there is a result to delete
   ShowLines(form, CollectAdjustments(db, player.sysId), NoResultsFound);
   if (form.List1.lines.size() == 1 && form.List1.lines[0].line == NoResultsFound) return;
   form.resultsOf = player.sysId;
