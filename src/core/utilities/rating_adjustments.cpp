@@ -33,6 +33,17 @@ std::string Column(const std::string& line, size_t from, size_t width) {
   return from - 1 < line.size() ? Trim(line.substr(from - 1, width)) : std::string();
 }
 
+// The name of an opponent by the player id rule: a Sys Id, or a membership
+// number standing for the lowest Sys Id holding it.
+std::string OpponentName(const PlayerTable& players, const std::string& id) {
+  const auto v = IdValue(id);
+  if (!v || *v < 1 || *v == NoMembership) return PlayerNotInBase;
+  if (*v <= players.PlayerCount) return players[static_cast<int>(*v)].Name.str();
+  for (int sysId = 1; sysId <= players.PlayerCount; ++sysId)
+    if (players[sysId].MbShipNo == *v) return players[sysId].Name.str();
+  return PlayerNotInBase;
+}
+
 struct Matcher {
   const PlayerTable& players;
   long long sysId;
@@ -42,11 +53,7 @@ struct Matcher {
     const auto v = IdValue(id);
     return v && (*v == sysId || (membership > 0 && *v == membership));
   }
-  std::string NameOf(const std::string& id) const {
-    const auto v = IdValue(id);
-    if (!v || *v < 1 || *v > players.PlayerCount) return PlayerNotInBase;
-    return players[static_cast<int>(*v)].Name.str();
-  }
+  std::string NameOf(const std::string& id) const { return OpponentName(players, id); }
   void Add(std::vector<SortedList::Item>& out, const std::string& date, const std::string& first,
            const std::string& second, bool draw) const {
     const bool isFirst = Is(first);
@@ -155,9 +162,7 @@ ResultDeletion DeleteResultLine(const Database& db, const std::string& line, Dia
 
 std::string PrintedAdjustmentLine(const PlayerTable& players, const std::string& line) {
   const std::string opponent = Column(line, 9, 8);
-  const auto v = IdValue(opponent);
-  const std::string name =
-      v && *v >= 1 && *v <= players.PlayerCount ? players[static_cast<int>(*v)].Name.str() : PlayerNotInBase;
+  const std::string name = OpponentName(players, opponent);
   const std::string result = line.size() >= 22 ? line.substr(16, 6) : std::string();
   const char* word = result == Won ? "Won" : result == Lost ? "Lost" : "Draw ";
   return std::string(10, ' ') + Fit(line, 8) + RightAlign(opponent, 8) + " " + Fit(name, 28) + " " + word;
