@@ -49,8 +49,14 @@ struct Matcher {
   long long sysId;
   long long membership;  // 0 when the player has none
 
-  bool Is(const std::string& id) const {
-    const auto v = IdValue(id);
+  bool Is(std::string_view id) const {
+    // Plain digits need no general number reading.
+    if (!id.empty() && id.size() <= 9 && id.find_first_not_of("0123456789") == std::string_view::npos) {
+      long long v = 0;
+      for (char c : id) v = v * 10 + (c - '0');
+      return v == sysId || (membership > 0 && v == membership);
+    }
+    const auto v = IdValue(std::string(id));
     return v && (*v == sysId || (membership > 0 && *v == membership));
   }
   std::string NameOf(const std::string& id) const { return OpponentName(players, id); }
@@ -64,6 +70,59 @@ struct Matcher {
     out.push_back({AdjustmentLine(date, other, result, NameOf(other), own), static_cast<int32_t>(sysId)});
   }
 };
+
+// One value of a usual month-file line: quoted without quotes inside, or
+// bare without blanks around it. False for anything else.
+bool NextValue(std::string_view line, size_t& pos, std::string_view& value) {
+  if (pos < line.size() && line[pos] == '"') {
+    const size_t close = line.find('"', pos + 1);
+    if (close == std::string_view::npos) return false;
+    value = line.substr(pos + 1, close - pos - 1);
+    pos = close + 1;
+  } else {
+    size_t end = pos;
+    while (end < line.size() && line[end] != ',') {
+      if (line[end] == '"' || line[end] == ' ') return false;
+      ++end;
+    }
+    value = line.substr(pos, end - pos);
+    pos = end;
+  }
+  return true;
+}
+
+// The lines of a month file of the usual shape, four values each, read
+// without building a record per line. False (and nothing read) when any
+// line is of another shape: then the file is read as the codec reads it.
+template <typename Use>
+bool ForEachUsualLine(std::string_view bytes, Use&& use) {
+  struct Line {
+    std::string_view v[4];
+  };
+  std::vector<Line> lines;
+  lines.reserve(bytes.size() / 28);
+  size_t at = 0;
+  while (at < bytes.size()) {
+    size_t end = bytes.find('\n', at);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view line = bytes.substr(at, end - at);
+    at = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    Line l;
+    size_t pos = 0;
+    for (int i = 0; i < 4; ++i) {
+      if (i > 0) {
+        if (pos >= line.size() || line[pos] != ',') return false;
+        ++pos;
+      }
+      if (!NextValue(line, pos, l.v[i])) return false;
+    }
+    if (pos != line.size()) return false;
+    lines.push_back(l);
+  }
+  for (const auto& l : lines) use(l.v[0], l.v[1], l.v[2], l.v[3]);
+  return true;
+}
 
 std::string TrimLeft(const std::string& text) {
   const size_t at = text.find_first_not_of(' ');
@@ -104,6 +163,12 @@ std::vector<SortedList::Item> CollectAdjustments(const Database& db, int sysId) 
   for (int month = 1; month <= 12; ++month) {
     const auto bytes = ReadWholeFile(db.location.DataPath(MonthFileName(year, month)));
     if (!bytes) continue;
+    const bool usual = ForEachUsualLine(*bytes, [&](std::string_view date, std::string_view first,
+                                                    std::string_view second, std::string_view code) {
+      if (match.Is(first) || match.Is(second))
+        match.Add(lines, std::string(date), std::string(first), std::string(second), code == DrawCode);
+    });
+    if (usual) continue;
     for (const auto& t : ParseMonthFile(*bytes)) match.Add(lines, t.date, t.firstId, t.secondId, t.IsDraw());
   }
   SortedList sorted;

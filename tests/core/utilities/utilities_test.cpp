@@ -181,3 +181,28 @@ TEST_F(AdjustmentsTest, PrintedWithItsHeaderAndFiftyLinesAPage) {
 
 }  // namespace
 }  // namespace hrs
+
+namespace hrs {
+namespace {
+
+// Month files of the usual shape are read by a quicker path; any other shape
+// must list the same results as the codec reads them.
+TEST(RatingAdjustments, EveryShapeOfMonthFileListsAlike) {
+  const std::vector<std::string> expected = {"20260605       2 WON  bert                       1",
+                                             "20260606       2 DRAW bert                       1"};
+  for (const char* bytes : {
+           "\"20260605\",1,2,\" \"\r\n\"20260606\",\"2\",\"1\",\"X\"\r\n",
+           "\"20260605\",1,2,\" \"\n\"20260606\",\"2\",\"1\",\"X\"",
+           "\"20260605\",1,2,\" \"\r\n\"20260606\", 2 ,1,\"X\"\r\n",
+           "\"20260605\",1,2,\" \"\r\n\"20260606\",\"2\"\r\n\"1\",\"X\"\r\n",
+       }) {
+    test::UtilClub club;
+    club.Month(6, bytes);
+    std::vector<std::string> lines;
+    for (const auto& item : CollectAdjustments(club.db, 1)) lines.push_back(item.line);
+    EXPECT_EQ(lines, expected) << bytes;
+  }
+}
+
+}  // namespace
+}  // namespace hrs
