@@ -45,7 +45,14 @@ UtilWindow::UtilWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
       {2, [this, &db] { Option2Click(form_, db); }},
       {3, [this] { Option3Click(form_); }},
       {4, [this] { Option4Click(form_); }},
-      {6, [this, &db, &dialogs, &clock] { Option6Click(form_, db, dialogs, clock); }},
+      {6,
+       [this, &db, &dialogs, &clock] {
+         // The instructions are on screen while the questions are asked.
+         Option6Prepare(form_, db, clock);
+         Show();
+         repaint();
+         Option6Run(form_, db, dialogs, clock);
+       }},
   };
   for (const auto& [i, event] : optionEvents) {
     options_[i] = new QRadioButton(options);

@@ -136,6 +136,11 @@ void Option4Click(UtilForm& form) {
 }
 
 void Option6Click(UtilForm& form, Database& db, Dialogs& dialogs, const Clock& clock) {
+  Option6Prepare(form, db, clock);
+  Option6Run(form, db, dialogs, clock);
+}
+
+void Option6Prepare(UtilForm& form, const Database& db, const Clock& clock) {
   Choose(form, UtilOption::NewYear);
   form.List1.enabled = false;
   form.Text1.enabled = false;
@@ -146,6 +151,9 @@ void Option6Click(UtilForm& form, Database& db, Dialogs& dialogs, const Clock& c
   form.Command6.visible = false;
   form.Label1 = {"", false};
   if (clock.Today().year == db.setup.RatingYear + 1) form.Label1 = {NewYearInstructions(), true};
+}
+
+void Option6Run(UtilForm& form, Database& db, Dialogs& dialogs, const Clock& clock) {
   RunNewYearConversion(db, dialogs, clock);
   SetUpAdjustments(form, false);
 }

@@ -37,8 +37,12 @@ void Option1Click(UtilForm& form);
 void Option2Click(UtilForm& form, const Database& db);
 void Option3Click(UtilForm& form);
 void Option4Click(UtilForm& form);
-// Runs the New Year conversion dialogue at once.
+// Runs the New Year conversion dialogue at once: Option6Prepare sets the
+// window up (the window shows that before the questions), Option6Run asks
+// and converts, then returns to the Rating Adjustments option.
 void Option6Click(UtilForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
+void Option6Prepare(UtilForm& form, const Database& db, const Clock& clock);
+void Option6Run(UtilForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
 
 // E&nter: the action of the selected option.
 void Command1Click(UtilForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
