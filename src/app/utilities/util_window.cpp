@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -205,7 +208,12 @@ void UtilWindow::Show() {
     list1_->clearSelection();
   }
   list1_->setEnabled(form_.List1.enabled);
-  list1_->setFixedWidth(TwipsToPixels(form_.listWidthTwips));
+  // The widths of the system are for its own font: the narrow list holds a
+  // whole result line (50 characters) in ours, the wide one as much more.
+  const int narrow = std::max(TwipsToPixels(5775), QFontMetrics(FixedFont()).horizontalAdvance(QString(51, '0')) +
+                                                       list1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                                       2 * list1_->frameWidth());
+  list1_->setFixedWidth(narrow * form_.listWidthTwips / 5775);
 
   if (!form_.focus.empty()) {
     if (form_.focus == "Text1" && text1_->isEnabled()) text1_->setFocus(Qt::OtherFocusReason);
