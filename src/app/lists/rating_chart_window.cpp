@@ -1,8 +1,12 @@
 #include "app/lists/rating_chart_window.h"
 
 #include <QChart>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineSeries>
@@ -58,16 +62,17 @@ QChart* BuildChart(const RatingChart& chart) {
                          QColor(0xc0, 0x39, 0x2b)));
   c->addSeries(ratings);
 
-  auto* months = new QValueAxis;
+  auto* months = new QCategoryAxis;
   months->setObjectName(QStringLiteral("MonthAxis"));
-  months->setRange(0, std::max(chart.lastMonth, 1));
-  months->setTickCount(std::max(chart.lastMonth, 1) + 1);
-  months->setLabelFormat(QStringLiteral("%d"));
-  months->setTitleText(QStringLiteral("Month (0: start rating)"));
+  months->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  const int lastShown = std::max(chart.lastMonth, 1);
+  for (int m = 0; m <= lastShown; ++m) months->append(ToQt(ChartMonthLabel(m)), m);
+  months->setRange(0, lastShown);
   auto* values = new QValueAxis;
   values->setObjectName(QStringLiteral("RatingAxis"));
   const int margin = std::max(25, (high - low) / 10);
   values->setRange(std::max(0, low - margin), high + margin);
+  values->applyNiceNumbers();
   values->setLabelFormat(QStringLiteral("%d"));
   values->setTitleText(QStringLiteral("Rating"));
   c->addAxis(months, Qt::AlignBottom);
@@ -127,15 +132,19 @@ void RatingChartWindow::PrintClicked() {
   PrintRatingChart(chart_, ctx_.db.setup.ListName.str(), ctx_.dialogs, ctx_.printer, ctx_.clock, [&] {
     if (!job) return;
     job->DrawPicture(
-        [&](QPainter& painter, const QRectF& box) {
+        [&](QPainter& painter, const QRectF& box) -> double {
           // Drawn anew at the printer's resolution rather than as a screen grab.
+          QGraphicsScene scene;
           QChart* chart = BuildChart(chart_);
-          QChartView printView(chart);
-          printView.setRenderHint(QPainter::Antialiasing);
-          const QSize screen(900, 560);
-          printView.resize(screen);
-          chart->resize(screen);
-          printView.render(&painter, box, QRect(QPoint(0, 0), screen), Qt::KeepAspectRatio);
+          scene.addItem(chart);
+          const QSizeF size(900, 560);
+          chart->resize(size);
+          if (chart->layout()) chart->layout()->activate();
+          QCoreApplication::sendPostedEvents();
+          const double scale = std::min(box.width() / size.width(), box.height() / size.height());
+          const QRectF target(box.left(), box.top(), size.width() * scale, size.height() * scale);
+          scene.render(&painter, target, QRectF(QPointF(0, 0), size));
+          return target.height();
         },
         0.55);
   });

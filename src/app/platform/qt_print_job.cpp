@@ -91,16 +91,16 @@ void QtPrintJob::PrintLine(const std::string& text) {
   y_ += lineHeight_;
 }
 
-void QtPrintJob::DrawPicture(const std::function<void(QPainter&, const QRectF&)>& draw, double pageShare) {
+void QtPrintJob::DrawPicture(const std::function<double(QPainter&, const QRectF&)>& draw, double pageShare) {
   if (!Begin()) return;
   const int wanted = static_cast<int>(printer_.height() * pageShare);
   if (y_ > 0 && printer_.height() - y_ < wanted / 2) NewPage();
   const int height = std::min(wanted, printer_.height() - y_);
   painter_->save();
-  draw(*painter_, QRectF(0, y_, printer_.width(), height));
+  const double used = draw(*painter_, QRectF(0, y_, printer_.width(), height));
   painter_->restore();
   painter_->setFont(font_);
-  y_ += height;
+  y_ += static_cast<int>(std::clamp(used, 0.0, static_cast<double>(height)));
 }
 
 void QtPrintJob::NewPage() {

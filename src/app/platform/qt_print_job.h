@@ -32,9 +32,10 @@ class QtPrintJob : public PrintJob {
   std::string DocumentFile() const override;
 
   // A picture drawn across the page below the lines printed so far, in a
-  // box of `pageShare` of the page's height (less when the page has less
-  // room left); the next line goes under it.
-  void DrawPicture(const std::function<void(QPainter&, const QRectF&)>& draw, double pageShare);
+  // box of at most `pageShare` of the page's height (less when the page has
+  // less room left); draw returns the height it took, and the next line goes
+  // under that.
+  void DrawPicture(const std::function<double(QPainter&, const QRectF&)>& draw, double pageShare);
 
   // False when the printer could not be opened; the lines are then lost
   // and EndDoc reports the document not printed.
