@@ -46,7 +46,7 @@ grep -qx 'Exec=hrs --desktop' "$scratch/root/usr/share/applications/hrs.desktop"
 "$scratch/root/usr/bin/hrs-cli" --help >/dev/null
 mkdir "$scratch/club"
 "$scratch/root/usr/bin/hrs-cli" --data "$scratch/club" init >/dev/null
-"$scratch/root/usr/bin/hrs-cli" --data "$scratch/club" status >/dev/null
+"$scratch/root/usr/bin/hrs-cli" --data "$scratch/club" status >/dev/null 2>&1
 echo "Unpacked into a scratch root: hrs-cli --help, init and status work"
 
 if [ "$apt_check" = 1 ]; then
