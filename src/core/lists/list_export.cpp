@@ -81,6 +81,12 @@ std::vector<bool> NumericColumns(const ExportTable& table) {
 ExportTable ListExportTable(const ListViewContent& content) {
   ExportTable table;
   table.title = content.caption;
+  if (content.cells.empty() && !content.lines.empty()) {
+    // A list built without cells: each line one cell, as it is shown.
+    table.headings = {Trim(content.header)};
+    for (const auto& line : content.lines) table.rows.push_back({line});
+    return table;
+  }
   table.headings = content.headings;
   table.rows.reserve(content.cells.size());
   for (const auto& row : content.cells) table.rows.push_back(Trimmed(row));

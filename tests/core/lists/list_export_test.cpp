@@ -95,6 +95,10 @@ TEST(ListExport, TheListsAsCellsOneRowALine) {
   }
   EXPECT_EQ(ListExportTable(MasterListView(MasterOrder::BySysId, club.db)).rows[1],
             (std::vector<std::string>{"2", "Void", "", ""}));
+  // A list without cells is exported line by line as shown.
+  const ExportTable plain = ListExportTable({"Other", " Id Name", {"   1 Siri"}, true, {}, {}});
+  EXPECT_EQ(plain.headings, (std::vector<std::string>{"Id Name"}));
+  EXPECT_EQ(plain.rows, (std::vector<std::vector<std::string>>{{"   1 Siri"}}));
 }
 
 TEST(ListExport, TheHtmlPageHasTitleListNameDateAndEscapedCells) {
