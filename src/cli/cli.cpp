@@ -21,6 +21,9 @@ const std::vector<Command>& Commands() {
       PrintCommand(),
       AddPlayerCommand(),
       DeletePlayerCommand(),
+      ImportCommand(),
+      AddTournamentCommand(),
+      RemoveTournamentCommand(),
   };
   return commands;
 }

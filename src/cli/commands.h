@@ -15,5 +15,8 @@ Command ShowCommand();
 Command PrintCommand();
 Command AddPlayerCommand();
 Command DeletePlayerCommand();
+Command ImportCommand();
+Command AddTournamentCommand();
+Command RemoveTournamentCommand();
 
 }  // namespace hrs::cli

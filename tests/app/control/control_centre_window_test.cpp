@@ -38,7 +38,7 @@ TEST(ControlCentreWindow, OneResultTypedAndSavedWithEnterThenShownInTheOverview)
   EXPECT_FALSE(f.window->statusWindow()->isVisible());
   // Opens in the file overview: a registry is made for the year.
   EXPECT_TRUE(Child<QRadioButton>(cc, "Option1")->isChecked());
-  EXPECT_FALSE(Child<QRadioButton>(cc, "Option3")->isEnabled());
+  EXPECT_TRUE(Child<QRadioButton>(cc, "Option3")->isEnabled());
   EXPECT_EQ(Child<QListWidget>(cc, "List2")->item(0)->text(), "No Qtp Files");
   EXPECT_TRUE(f.data.Exists(RegistryFileName(2026)));
 
