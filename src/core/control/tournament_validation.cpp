@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "core/control/membership_index.h"
+#include "core/control/whole_number.h"
 #include "core/data/file_io.h"
 #include "core/data/registry_file.h"
 #include "core/data/tournament_file.h"
@@ -21,12 +22,7 @@ namespace {
 constexpr long long Unknown = NoMembership;
 
 // An id as the file holds it, taken as a 32-bit number.
-std::optional<long long> IdValue(const std::string& text) {
-  if (!IsNumeric(text)) return std::nullopt;
-  auto v = NumericValue(text);
-  if (!v || std::fabs(*v) > 2147483647.0) return std::nullopt;
-  return static_cast<long long>(*v);
-}
+std::optional<long long> IdValue(const std::string& text) { return WholeNumber32(text); }
 
 // One duel record of five values; false at the end of the file. A record
 // cut short by the end is returned with the missing values empty.

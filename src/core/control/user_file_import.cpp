@@ -1,4 +1,5 @@
 #include "core/control/user_file_import.h"
+#include "core/control/whole_number.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,9 @@ namespace {
 
 int Part(std::string_view text, size_t from, size_t count) {
   if (from >= text.size()) return 0;
-  return static_cast<int>(LeadingNumber(text.substr(from, count)));
+  const std::string_view part = text.substr(from, count);
+  if (const auto v = WholeNumber32(part)) return static_cast<int>(*v);
+  return static_cast<int>(LeadingNumber(part));
 }
 
 // A player column: the value shown and whether it holds.
@@ -67,7 +70,7 @@ UserRecordChecker::UserRecordChecker(const Database& db, std::string today)
 
 std::string UserRecordChecker::ReviewLine(const UserRecord& record, bool correcting) const {
   const std::string date = Trim(record.date);
-  const bool digits = date.size() == 8 && IsNumeric(date) && date[0] != '+' && date[0] != '-';
+  const bool digits = date.size() == 8 && WholeNumber32(date) && date[0] != '+' && date[0] != '-';
   const int year = Part(date, 0, 4), month = Part(date, 4, 2), day = Part(date, 6, 2);
   const bool dateOk = digits && year >= 1996 && year == db_.setup.RatingYear && month >= 1 && month <= 12 &&
                       day >= 1 && day <= 31 && date <= today_;
@@ -75,20 +78,23 @@ std::string UserRecordChecker::ReviewLine(const UserRecord& record, bool correct
   const long long count = db_.players.PlayerCount;
   auto player = [&](const std::string& text) {
     Checked c;
-    const std::string t = Trim(text);
-    c.shown = t;
-    const auto v = IsNumeric(t) ? NumericValue(t) : std::nullopt;
-    if (!v || std::fabs(*v) > 2147483647.0) return c;
-    const long long value = static_cast<long long>(*v);
-    c.shown = std::to_string(value);
-    if (correcting && value <= 0) return c;
-    if (value > count) {
-      const int sysId = index_.Find(value);
-      if (sysId == 0) return c;
-      c.shown = std::to_string(sysId);
-      c.ok = true;
+    const auto v = WholeNumber32(text);
+    if (!v) {
+      c.shown = Trim(text);
       return c;
     }
+    const long long value = *v;
+    if (correcting && value <= 0) {
+      c.shown = std::to_string(value);
+      return c;
+    }
+    if (value > count) {
+      const int sysId = index_.Find(value);
+      c.shown = std::to_string(sysId ? sysId : value);
+      c.ok = sysId != 0;
+      return c;
+    }
+    c.shown = std::to_string(value);
     c.ok = value >= 1;
     return c;
   };
@@ -96,9 +102,9 @@ std::string UserRecordChecker::ReviewLine(const UserRecord& record, bool correct
   if (p1.shown == p2.shown) p1.ok = p2.ok = false;
 
   const std::string result = Trim(record.result);
-  const auto rv = IsNumeric(result) ? NumericValue(result) : std::nullopt;
+  const auto rv = WholeNumber32(result);
   const bool resultOk = rv && (*rv == 0 || *rv == 1 || *rv == 2);
-  std::string resultShown = rv ? std::to_string(static_cast<long long>(*rv)) : result.substr(0, 1);
+  std::string resultShown = rv ? std::to_string(*rv) : result.substr(0, 1);
   if (resultShown.empty()) resultShown = " ";
 
   const bool error = !dateOk || !p1.ok || !p2.ok || !resultOk;
