@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/control/list_show_window.h"
 #include "app/platform/qt_text.h"
@@ -38,7 +39,7 @@ QFont FixedFont() { return QFont(QStringLiteral("Courier"), 10); }
 }  // namespace
 
 ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), db_(ctx.db), dialogs_(ctx.dialogs), clock_(ctx.clock) {
+    : QWidget(parent), ctx_(ctx), db_(ctx.db), dialogs_(ctx.dialogs, [this] { ShowDuringEvent(); }), clock_(ctx.clock) {
   setObjectName("dbRating");
   setWindowTitle("Control Centre");
   // ---- the modes -----------------------------------------------------------
@@ -298,6 +299,14 @@ void ControlCentreWindow::Run(const std::function<void()>& event, bool busy) {
   }
   running_ = false;
   Show();
+}
+
+void ControlCentreWindow::ShowDuringEvent() {
+  if (!running_ || showing_) return;
+  // The focus goes where the event ends, not under the box.
+  const std::string focus = std::exchange(form_.focus, std::string());
+  Show();
+  form_.focus = focus;
 }
 
 void ControlCentreWindow::ShowList(QListWidget* list, const ListBox& box) {
