@@ -37,6 +37,10 @@ void ResetControlCentre(ControlCentreForm& form) {
   form.command1Default = false;
   form.command3Default = false;
   form.correcting = false;
+  // Leaving Add Tournament part-way ends its action.
+  form.participants.clear();
+  form.participantsLoaded = false;
+  form.validationPass = 0;
 }
 
 void ChooseMode(ControlCentreForm& form, ControlMode mode) {

@@ -44,6 +44,8 @@ std::string MonthList(const std::vector<int>& months) {
 
 std::vector<UserRecord> ReadUserRecords(std::string_view bytes) {
   std::vector<UserRecord> records;
+  records.reserve(std::min<size_t>(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1,
+                                   UserFileRecordLimit + 1));
   WriteFormReader r(bytes);
   bool lineStart = true;
   while (!r.AtEnd() && records.size() <= UserFileRecordLimit) {
@@ -60,7 +62,7 @@ std::vector<UserRecord> ReadUserRecords(std::string_view bytes) {
       values[i] = std::move(v->text);
     }
     if (blank) break;
-    records.push_back({values[0], values[1], values[2], values[3]});
+    records.push_back({std::move(values[0]), std::move(values[1]), std::move(values[2]), std::move(values[3])});
   }
   return records;
 }
@@ -108,9 +110,22 @@ std::string UserRecordChecker::ReviewLine(const UserRecord& record, bool correct
   if (resultShown.empty()) resultShown = " ";
 
   const bool error = !dateOk || !p1.ok || !p2.ok || !resultOk;
-  auto mark = [](bool ok) { return ok ? "  " : "? "; };
-  std::string line = date + mark(dateOk) + RightAlign(p1.shown, 8) + mark(p1.ok) + RightAlign(p2.shown, 8) +
-                     mark(p2.ok) + resultShown + (resultOk ? " " : "?");
+  // One buffer for the line: validation of a large file is mostly this.
+  std::string line;
+  line.reserve(date.size() + 40);
+  auto mark = [&](bool ok) { line += ok ? "  " : "? "; };
+  auto right8 = [&](const std::string& text) {
+    if (text.size() < 8) line.append(8 - text.size(), ' ');
+    line += text;
+  };
+  line += date;
+  mark(dateOk);
+  right8(p1.shown);
+  mark(p1.ok);
+  right8(p2.shown);
+  mark(p2.ok);
+  line += resultShown;
+  line += resultOk ? " " : "?";
   if (error) line += " Error";
   return line;
 }
