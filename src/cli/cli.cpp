@@ -26,6 +26,9 @@ const std::vector<Command>& Commands() {
       DeleteResultCommand(),
       NewYearCommand(),
       ResetRatingsCommand(),
+      ImportCommand(),
+      AddTournamentCommand(),
+      RemoveTournamentCommand(),
   };
   return commands;
 }

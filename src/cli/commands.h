@@ -20,5 +20,8 @@ Command ResultsCommand();
 Command DeleteResultCommand();
 Command NewYearCommand();
 Command ResetRatingsCommand();
+Command ImportCommand();
+Command AddTournamentCommand();
+Command RemoveTournamentCommand();
 
 }  // namespace hrs::cli
