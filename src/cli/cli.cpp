@@ -21,6 +21,7 @@ const std::vector<Command>& Commands() {
       PrintCommand(),
       AddPlayerCommand(),
       DeletePlayerCommand(),
+      PreregisterCommand(),
   };
   return commands;
 }

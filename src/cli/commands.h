@@ -15,5 +15,6 @@ Command ShowCommand();
 Command PrintCommand();
 Command AddPlayerCommand();
 Command DeletePlayerCommand();
+Command PreregisterCommand();
 
 }  // namespace hrs::cli
