@@ -3,7 +3,8 @@
 #include <cctype>
 #include <set>
 
-#include "core/swiss/export_setup.h"
+#include "core/data/file_io.h"
+#include "core/swiss/companion_files.h"
 #include "core/swiss/prereg_file.h"
 #include "core/swiss/state_file.h"
 #include "core/swiss/turn_lines.h"
@@ -83,8 +84,9 @@ ExportOutcome ExportToTournament(std::vector<SortedList::Item>& selected, const 
 
   // Without this tournament's setup nothing is known of it: its values are
   // taken as 0, which ends the export at the count of players supported.
-  ExportSetup setup;
-  if (const auto read = ReadExportSetup(db.location, code)) {
+  CompanionSetup setup;
+  const auto bytes = ReadWholeFile(db.location.QtpPath(CompanionSetupFileName(code)));
+  if (const auto read = bytes ? ParseCompanionSetup(*bytes) : std::nullopt) {
     setup = *read;
   } else {
     dialogs.Beep();
@@ -108,7 +110,7 @@ ExportOutcome ExportToTournament(std::vector<SortedList::Item>& selected, const 
                                     : "This routine only checks for duplicates"));
 
   const int count = static_cast<int>(selected.size());
-  if (count > setup.supportedMaximum)
+  if (count > setup.maxSupported)
     return refuse("Sorry, this version of the QTP program\rdoes not support that many players");
   if (count > state->maximumPlayers &&
       dialogs.Message("Please note that maximum for this tournament is " + std::to_string(state->maximumPlayers) +
