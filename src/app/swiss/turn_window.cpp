@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
@@ -88,10 +89,14 @@ TurnWindow::TurnWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   grid1_->setHorizontalHeaderLabels(captions);
   int gridWidth = 0;
   for (size_t c = 0; c < GridWidthsTwips.size(); ++c) {
-    grid1_->setColumnWidth(static_cast<int>(c), TwipsToPixels(GridWidthsTwips[c]));
-    gridWidth += TwipsToPixels(GridWidthsTwips[c]);
+    // No narrower than its caption, whatever the screen's font.
+    const int width = std::max(TwipsToPixels(GridWidthsTwips[c]),
+                               grid1_->horizontalHeader()->fontMetrics().horizontalAdvance(QString::fromLatin1(GridCaptions[c])) + 14);
+    grid1_->setColumnWidth(static_cast<int>(c), width);
+    gridWidth += width;
   }
   grid1_->verticalHeader()->hide();
+  grid1_->verticalHeader()->setDefaultSectionSize(grid1_->fontMetrics().height() + 6);
   grid1_->horizontalHeader()->setStretchLastSection(true);
   grid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid1_->setSelectionMode(QAbstractItemView::ExtendedSelection);

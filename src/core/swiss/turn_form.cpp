@@ -20,28 +20,22 @@ void UpdateCounters(TurnForm& form) {
   form.Text1.text = std::to_string(form.List1.lines.size() + form.List2.lines.size());
 }
 
-bool InList1(const TurnForm& form, int sysId) {
-  return std::any_of(form.List1.lines.begin(), form.List1.lines.end(),
-                     [sysId](const SortedList::Item& item) { return LineSysId(item.line) == sysId; });
-}
-
-// The grid's name cell of a player: empty while he is selected.
-void ShowNameCell(TurnForm& form, const Database& db, int sysId) {
-  for (GridRow& row : form.Grid1.rows) {
-    if (row.sysId != sysId) continue;
-    row.cells[GridNameColumn] = InList1(form, sysId) ? std::string() : db.players[sysId].Name.str();
-    return;
+// The grid's name cells: empty for the players in List1, filled for the others.
+void ShowNameCells(TurnForm& form, const Database& db) {
+  std::vector<bool> selected(PlayerCapacity + 1, false);
+  for (const auto& item : form.List1.lines) {
+    const int id = LineSysId(item.line);
+    if (id >= 1 && id <= PlayerCapacity) selected[static_cast<size_t>(id)] = true;
   }
+  for (GridRow& row : form.Grid1.rows)
+    row.cells[GridNameColumn] = selected[static_cast<size_t>(row.sysId)] ? std::string() : db.players[row.sysId].Name.str();
 }
 
 void BuildGrid(TurnForm& form, const Database& db) {
   form.Grid1.rows = PlayerGridRows(db.players);
   form.Grid1.selected.clear();
   form.Grid1.topRow = 0;
-  for (const auto& item : form.List1.lines) {
-    const int id = LineSysId(item.line);
-    if (id <= db.players.PlayerCount) ShowNameCell(form, db, id);
-  }
+  ShowNameCells(form, db);
 }
 
 // Adds a line where the sorted list keeps it (after equal lines); the lines
@@ -101,12 +95,9 @@ void RemoveSelectedPlayers(TurnForm& form, const Database& db) {
   if (lines.empty() && form.List1.listIndex >= 0) lines.push_back(form.List1.listIndex);
   std::sort(lines.rbegin(), lines.rend());
   lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-  for (int index : lines) {
-    if (index < 0 || index >= static_cast<int>(form.List1.lines.size())) continue;
-    const int id = LineSysId(form.List1.lines[static_cast<size_t>(index)].line);
-    RemoveAt(form.List1, index);
-    if (id <= db.players.PlayerCount) ShowNameCell(form, db, id);
-  }
+  for (int index : lines)
+    if (index >= 0 && index < static_cast<int>(form.List1.lines.size())) RemoveAt(form.List1, index);
+  ShowNameCells(form, db);
   form.List1.selected.clear();
   form.List1.listIndex = -1;
   UpdateCounters(form);
@@ -305,14 +296,11 @@ void Command5Click(TurnForm& form, const Database& db, Dialogs& dialogs) {
   const ExportOutcome out = ExportToTournament(lines, db, dialogs);
   if (lines.size() != form.List1.lines.size()) {
     // The validation took lines out: their players can be picked again.
-    std::vector<int> gone;
-    for (const auto& item : form.List1.lines) gone.push_back(LineSysId(item.line));
     form.List1.lines = std::move(lines);
     form.List1.selected.clear();
     form.List1.listIndex = -1;
     form.List1.topIndex = 0;
-    for (int id : gone)
-      if (id >= 1 && id <= db.players.PlayerCount) ShowNameCell(form, db, id);
+    ShowNameCells(form, db);
   }
   UpdateCounters(form);
   if (out.kind == ExportOutcome::Kind::Written) dialogs.Message(out.message);
