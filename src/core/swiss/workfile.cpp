@@ -27,13 +27,15 @@ WorkfileRead ParseWorkfile(std::string_view bytes, const std::string& name, int 
     // belongs to another kind of file.
     if (i + 1 < values.size() && values[i + 1].line == v.line) return {std::nullopt, notOurs};
     if (v.text.empty()) continue;
-    const int sysId = LineSysId(v.text);
+    // A line as it will be saved again, so that it is sorted the same then.
+    std::string text = SafeFileText(v.text);
+    const int sysId = LineSysId(text);
     if (sysId > playerCount) {
       ++content.dropped;
     } else if (sysId > 0) {
-      content.players.push_back({v.text, sysId});
+      content.players.push_back({std::move(text), sysId});
     } else {
-      content.slots.push_back({v.text, 0});
+      content.slots.push_back({std::move(text), 0});
     }
   }
   if (content.players.empty() && content.slots.empty() && content.dropped == 0)
