@@ -160,10 +160,7 @@ TurnWindow::TurnWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   QPushButton* command3 = NewButton("Command3", "&Clear List", [this] { Command3Click(form_, ctx_.db); });
   QPushButton* command4 = NewButton("Command4", "&Save Workfile",
                                     [this] { Command4Click(form_, ctx_.db, ctx_.dialogs, [this] { Show(); }); });
-  QPushButton* command7 = NewButton("Command7", "&Load Workfile", [this] {
-    BusyCursor busy(this);
-    Command7Click(form_, ctx_.db, ctx_.dialogs);
-  });
+  QPushButton* command7 = NewButton("Command7", "&Load Workfile", [this] { Command7Click(form_, ctx_.db, ctx_.dialogs); });
   QPushButton* command5 = NewButton("Command5", "&Export to tournament",
                                     [this] { Command5Click(form_, ctx_.db, ctx_.dialogs); });
   QPushButton* command6 = NewButton("Command6", "E&xit", [this] { Command6Click(form_, ctx_.dialogs); });

@@ -16,12 +16,12 @@ namespace {
 
 constexpr int DefaultExportRating = 1600;
 
-// A code names files in the companion's directory: letters and digits only,
-// so that no typed code reaches a file elsewhere.
+// A code names files in the companion's directory: letters, digits, "-" and
+// "_" only, so that no typed code reaches a file elsewhere.
 bool IsCodeOfFiles(const std::string& code) {
   if (code.empty()) return false;
   for (const char c : code)
-    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_') return false;
   return true;
 }
 

@@ -59,7 +59,14 @@ TEST(TurnWindow, ThreePlayersFromTheGridToTheTournament) {
   ASSERT_FALSE(f.dialogs.Messages().empty());
   EXPECT_EQ(f.dialogs.Messages().back(), "3 players for tournament WINT\rsuccessfully pre-registered.");
 
-  // Exit asks while players are selected; the home screen comes back.
+  // Closing asks while players are selected, from the title bar as from
+  // Exit; the home screen comes back.
+  f.dialogs.Answer(Answer::Cancel);
+  turn->parentWidget()->close();
+  QApplication::processEvents();
+  ASSERT_EQ(f.window->FindChildWindow("dbTurn"), turn);
+  EXPECT_EQ(list1->count(), 3);
+  EXPECT_FALSE(f.window->statusWindow()->isVisible());
   f.dialogs.Answer(Answer::Ok);
   QTest::mouseClick(Child<QPushButton>(turn, "Command6"), Qt::LeftButton);
   QApplication::processEvents();
