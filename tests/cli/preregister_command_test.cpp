@@ -65,7 +65,6 @@ TEST_F(Preregister, StopsAndRefusalsWriteNothing) {
        "The tournament has started\nDo you wish to export?"},
       {"one", "open", {"WINT", "club.wrk", "--default-rating"}, 3, "maximum for this tournament is 1"},
       {"open", "team", {"WINT", "club.wrk", "--default-rating"}, ExitDataProblem, "is a team tournament"},
-      {"open", "open", {"SPRG", "club.wrk", "--default-rating"}, ExitDataProblem, "Tournament code not found"},
       {"open", "open", {"WINT", "none.wrk", "--default-rating"}, ExitDataProblem, "Error opening file"},
   };
   for (const auto& c : cases) {

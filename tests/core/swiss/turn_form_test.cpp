@@ -197,7 +197,7 @@ TEST(TurnForm, BadWorkfilesChangeNothing) {
   }
 }
 
-TEST(TurnForm, ExportTakesOutWhatIsNotExportedAndExitAsks) {
+TEST(TurnForm, ExportTakesOutOfTheListWhatIsNotExported) {
   SwissClub club;
   club.Tournament("WINT", "open", "sanctioned");
   club.Open();
@@ -210,13 +210,6 @@ TEST(TurnForm, ExportTakesOutWhatIsNotExportedAndExitAsks) {
   EXPECT_EQ(club.Lines(club.form.List1), Lines{"Anna Berg                  1"});
   EXPECT_EQ(NameCell(club.form, 1), "Bo Lund");
   EXPECT_EQ(club.form.Text4.text, "1");
-
-  club.dialogs.Answer(Answer::Cancel);
-  Command6Click(club.form, club.dialogs);
-  EXPECT_FALSE(club.form.close);
-  EXPECT_EQ(club.dialogs.Messages().back(), "Leave the list of selected players?");
-  Command6Click(club.form, club.dialogs);
-  EXPECT_TRUE(club.form.close);
 }
 
 }  // namespace
