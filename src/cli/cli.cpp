@@ -29,6 +29,7 @@ const std::vector<Command>& Commands() {
       ImportCommand(),
       AddTournamentCommand(),
       RemoveTournamentCommand(),
+      PreregisterCommand(),
   };
   return commands;
 }

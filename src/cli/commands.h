@@ -23,5 +23,6 @@ Command ResetRatingsCommand();
 Command ImportCommand();
 Command AddTournamentCommand();
 Command RemoveTournamentCommand();
+Command PreregisterCommand();
 
 }  // namespace hrs::cli
