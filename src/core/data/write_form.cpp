@@ -141,7 +141,8 @@ std::optional<long long> WriteFormReader::Integer(long long lo, long long hi) {
     }
   }
   const std::string t = Trim(raw);
-  if (t.empty()) return 0;
+  // An empty value is 0, and must fit the range as any other.
+  if (t.empty()) return lo <= 0 && 0 <= hi ? std::optional<long long>(0) : std::nullopt;
   auto value = NumericValue(t, true);
   if (!value) return std::nullopt;
   const double r = std::nearbyint(*value);

@@ -37,7 +37,8 @@ class WriteFormReader {
 
   std::optional<FormValue> Next();
   std::optional<std::string> Text();
-  // Whole number in [lo, hi]; an empty value reads as 0; a fraction is rounded.
+  // Whole number in [lo, hi]; an empty value reads as 0 (refused where 0 is
+  // outside the range); a fraction is rounded.
   std::optional<long long> Integer(long long lo, long long hi);
   std::optional<int16_t> Int16() {
     auto v = Integer(-32768, 32767);

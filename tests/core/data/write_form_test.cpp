@@ -47,6 +47,10 @@ TEST(WriteFormReader, NumbersMayBeQuotedAndEmptyReadsAsZero) {
   EXPECT_EQ(r.Int16(), std::nullopt);  // beyond 16 bits
   EXPECT_TRUE(r.AtEnd());
   EXPECT_EQ(r.Int16(), std::nullopt);  // past the end
+  // An empty value is 0 only where 0 may stand.
+  WriteFormReader range(",\r\n");
+  EXPECT_EQ(range.Integer(2, 8), std::nullopt);
+  EXPECT_EQ(range.Integer(-1, 1), 0);
 }
 
 TEST(WriteFormReader, LineEndIsKnownForEachValue) {
