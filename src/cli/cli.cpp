@@ -21,6 +21,15 @@ const std::vector<Command>& Commands() {
       PrintCommand(),
       AddPlayerCommand(),
       DeletePlayerCommand(),
+      SearchCommand(),
+      ResultsCommand(),
+      DeleteResultCommand(),
+      NewYearCommand(),
+      ResetRatingsCommand(),
+      ImportCommand(),
+      AddTournamentCommand(),
+      RemoveTournamentCommand(),
+      PreregisterCommand(),
   };
   return commands;
 }

@@ -15,5 +15,14 @@ Command ShowCommand();
 Command PrintCommand();
 Command AddPlayerCommand();
 Command DeletePlayerCommand();
+Command SearchCommand();
+Command ResultsCommand();
+Command DeleteResultCommand();
+Command NewYearCommand();
+Command ResetRatingsCommand();
+Command ImportCommand();
+Command AddTournamentCommand();
+Command RemoveTournamentCommand();
+Command PreregisterCommand();
 
 }  // namespace hrs::cli

@@ -10,7 +10,9 @@
 #include "app/rating/calc_window.h"
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
+#include "app/swiss/turn_window.h"
 #include "app/tournament/local_window.h"
+#include "app/utilities/util_window.h"
 
 namespace hrs::app {
 
@@ -23,6 +25,7 @@ using ActionTable = std::map<std::string, MenuAction, std::less<>>;
 //   {"dbSetup", [](AppContext& ctx) -> QWidget* { return new SetupWindow(ctx); }},
 FormTable& Forms() {
   static FormTable forms = {
+      {"dbUtil", [](AppContext& ctx) -> QWidget* { return new UtilWindow(ctx); }},
       {"dbSetup", [](AppContext& ctx) -> QWidget* {
          return new SetupWindow(ctx.db, ctx.dialogs, ctx.clock, [&ctx] { ctx.RefreshStatus(); });
        }},
@@ -31,6 +34,7 @@ FormTable& Forms() {
       {"dbRating", [](AppContext& ctx) -> QWidget* { return new ControlCentreWindow(ctx); }},
       {"Query", [](AppContext& ctx) -> QWidget* { return new QueryWindow(ctx); }},
       {"dbLocal", [](AppContext& ctx) -> QWidget* { return OpenLocalWindow(ctx); }},
+      {"dbTurn", [](AppContext& ctx) -> QWidget* { return new TurnWindow(ctx); }},
   };
   return forms;
 }
