@@ -1,7 +1,9 @@
-// A small tournament to the ratings: its ranking-system file is registered
-// and rated like any other tournament file.
+// A small tournament to the ratings: its ranking-system file is added in
+// the Control Centre and rated like any other tournament file.
 #include <gtest/gtest.h>
 
+#include "core/control/control_centre_form.h"
+#include "core/data/file_io.h"
 #include "core/data/registry_file.h"
 #include "core/rating/calculate_ratings.h"
 #include "core/tournament/output_files.h"
@@ -21,7 +23,17 @@ TEST(TournamentRoad, EightPlayersFromPairingToRatedFinal) {
   for (const char* m : {"1", "2", "3", "4", "5", "6", "7", "8"}) club.Enter(m, "0", "2");
   lt2mnu_roClick(club.l2, club.t, club.db, club.dialogs, club.clock);
   const std::string name = RankingSystemFileName(club.t.base);
-  ASSERT_FALSE(RegisterTournamentFile(club.db.location, 2026, name));
+  ControlCentreForm centre;
+  ControlCentreLoad(centre, club.db, club.dialogs, club.clock);
+  Option3Click(centre, club.db, club.dialogs, club.clock);
+  ASSERT_EQ(centre.List3.lines.size(), 1u);
+  EXPECT_EQ(centre.List3.lines[0].line, "RHRS-" + club.t.base);
+  const auto written = ReadWholeFile(club.db.location.DataPath(name));
+  club.dialogs.Clear();
+  List3DblClick(centre, club.db, club.dialogs, club.clock, 0);
+  EXPECT_EQ(club.dialogs.Messages(), (std::vector<std::string>{"No errors found", "File validated and added"}));
+  EXPECT_EQ(ReadRegistry(club.db.location, 2026), std::vector<std::string>{name});
+  EXPECT_EQ(ReadWholeFile(club.db.location.DataPath(name)), written);
   const int before7 = club.db.players[7].Rating, before1 = club.db.players[1].Rating;
   const auto outcome = CalculateRatings(club.db, 1, 12, club.dialogs, club.clock);
   ASSERT_FALSE(outcome.stopped);
