@@ -140,7 +140,8 @@ SCHEDULE_6 = ["123456", "132546", "142635", "152436", "162345"]
 
 def small_tournament(candidates):
     """A club night of 12 players in two groups of 6, all results in, as the
-    small-tournament windows leave it after the standings were shown."""
+    small-tournament windows leave it after the standings were shown, and
+    its playoff of 4 played to the end."""
     trnd = random.Random(261120)
     base = "LT261120"
     chosen = trnd.sample(candidates, 12)
@@ -205,6 +206,62 @@ def small_tournament(candidates):
             for t in range(1, tables + 1):
                 for v in matches[(r, t)]:
                     f.write(line([str(v)]))
+
+    playoff(base, groups, stats, {p["id"]: p for p in chosen}, trnd)
+
+
+def playoff(base, groups, stats, players, trnd):
+    """The two best of each group in a finished playoff of 4, seeded by the
+    tournament ranking, so that the playoff view and its printouts show a
+    whole bracket."""
+    def ratios(sys_id):
+        _, points, played, won, count = stats[sys_id]
+        p_ratio = points / (2 * count) if count else 0.0
+        d_ratio = won / played if played else 0.0
+        return points, "%.3f" % p_ratio, "%.5f" % d_ratio
+
+    lines = []  # the qualification lines of the starred players
+    for g in (1, 2):
+        keyed = []
+        for sys_id in groups[g]:
+            points, p_ratio, d_ratio = ratios(sys_id)
+            keyed.append(("%d%02d%s%s" % (g, points, p_ratio, d_ratio), sys_id))
+        best = [sys_id for _, sys_id in sorted(keyed, key=lambda k: k[0], reverse=True)][:2]
+        for sys_id in best:
+            points, p_ratio, d_ratio = ratios(sys_id)
+            lines.append(("   " + str(points).rjust(3) + p_ratio.rjust(6) + d_ratio.rjust(8), sys_id))
+    ranked = [sys_id for _, sys_id in sorted(lines, key=lambda l: l[0][4:20], reverse=True)]
+
+    table = [[0] * 13 for _ in range(17)]  # rows and columns from 1
+    seeds = [1, 4, 3, 2]
+    for pos, seed in enumerate(seeds, start=1):
+        table[pos][2] = ranked[seed - 1]
+        if pos % 2:
+            table[pos][1] = (pos + 1) // 2
+    table[1][4], table[3][4] = 3, 4
+
+    def play(row, col):
+        a, b = table[row][col + 1], table[row + 1][col + 1]
+        expect = 1 / (10 ** ((players[b]["start"] - players[a]["start"]) / 400) + 1)
+        wa, wb = trnd.choice([(2, 0), (2, 1)]) if trnd.random() < expect else trnd.choice([(0, 2), (1, 2)])
+        table[row][col + 2], table[row + 1][col + 2] = wa, wb
+        return (a, b) if wa > wb else (b, a)
+
+    (w1, l1), (w2, l2) = play(1, 1), play(3, 1)
+    table[1][5], table[2][5], table[3][5], table[4][5] = w1, w2, l1, l2
+    play(1, 4)
+    play(3, 4)
+
+    with open(os.path.join(OUT, base + "selim"), "w", newline="") as f:
+        f.write(line(["4"]))
+        for row in range(1, 17):
+            for col in range(1, 13):
+                f.write(line([str(table[row][col])]))
+    with open(os.path.join(OUT, base + "sepo"), "w", newline="") as f:
+        f.write(line([q("By tournament ranking")]))
+        for pos, seed in enumerate(seeds, start=1):
+            sys_id = table[pos][2]
+            f.write(line([q(str(seed).rjust(3)), q(str(sys_id).rjust(3)), q(players[sys_id]["name"])]))
 
 
 if __name__ == "__main__":

@@ -31,10 +31,6 @@ Local2Window::Local2Window(AppContext& ctx, std::shared_ptr<SmallTournament> tou
   auto add = [this](QMenu* menu, const char* name, const char* caption, std::function<void()> slot) {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
     action->setObjectName(QString::fromLatin1(name));
-    if (!slot) {
-      action->setEnabled(false);  // the playoff and the tournament's output are not part of the program yet
-      return;
-    }
     connect(action, &QAction::triggered, this, [this, slot] {
       slot();
       AfterEvent();
@@ -47,24 +43,48 @@ Local2Window::Local2Window(AppContext& ctx, std::shared_ptr<SmallTournament> tou
     BusyCursor busy(this);
     lt2mnu_rrClick(form_, *tournament_, ctx_.db, ctx_.dialogs);
   });
-  add(edit, "lt2mnu_rp", "Results, &Playoff", nullptr);
+  add(edit, "lt2mnu_rp", "Results, &Playoff", [this] { lt2mnu_rpClick(form_, *tournament_, ctx_.db, ctx_.dialogs); });
   QMenu* display = menuBar->addMenu("&Display");
   add(display, "lt2mnu_grp", "&Groups", [this] { lt2mnu_grpClick(form_, *tournament_, ctx_.db); });
   add(display, "lt2mnu_stand", "&Standings", [this] {
     BusyCursor busy(this);
     lt2mnu_standClick(form_, *tournament_, ctx_.db, ctx_.dialogs);
   });
-  add(display, "lt2mnu_po", "&Playoff Qualification", nullptr);
+  add(display, "lt2mnu_po", "&Playoff Qualification", [this] {
+    BusyCursor busy(this);
+    lt2mnu_poClick(form_, *tournament_, ctx_.db, ctx_.dialogs);
+  });
   QMenu* perform = menuBar->addMenu("&Perform");
-  add(perform, "lt2mnu_pair", "&Playoff Pairing", nullptr);
-  add(perform, "lt2mnu_sf", "Save File for Sanctioned &Reporting", nullptr);
-  add(perform, "lt2mnu_ro", "Save File for &Ranking System", nullptr);
+  add(perform, "lt2mnu_pair", "&Playoff Pairing", [this] { lt2mnu_pairClick(form_, *tournament_, ctx_.db, ctx_.dialogs); });
+  add(perform, "lt2mnu_sf", "Save File for Sanctioned &Reporting", [this] {
+    BusyCursor busy(this);
+    lt2mnu_sfClick(form_, *tournament_, ctx_.db, ctx_.dialogs);
+  });
+  add(perform, "lt2mnu_ro", "Save File for &Ranking System", [this] {
+    BusyCursor busy(this);
+    lt2mnu_roClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.clock);
+  });
   QMenu* print = menuBar->addMenu("P&rint");
-  add(print, "lt2mnu_pg", "&Groups", nullptr);
-  add(print, "lt2mnu_pmp", "&Match Program", nullptr);
-  add(print, "lt2mnu_ppq", "&Standings", nullptr);
-  add(print, "lt2mnu_pop", "&Playoff Pairing", nullptr);
-  add(print, "lt2mnu_sr", "Sanctioned &Reports", nullptr);
+  add(print, "lt2mnu_pg", "&Groups", [this] {
+    BusyCursor busy(this);
+    lt2mnu_pgClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.printer, ctx_.clock);
+  });
+  add(print, "lt2mnu_pmp", "&Match Program", [this] {
+    BusyCursor busy(this);
+    lt2mnu_pmpClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.printer, ctx_.clock);
+  });
+  add(print, "lt2mnu_ppq", "&Standings", [this] {
+    BusyCursor busy(this);
+    lt2mnu_ppqClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.printer, ctx_.clock);
+  });
+  add(print, "lt2mnu_pop", "&Playoff Pairing", [this] {
+    BusyCursor busy(this);
+    lt2mnu_popClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.printer, ctx_.clock);
+  });
+  add(print, "lt2mnu_sr", "Sanctioned &Reports", [this] {
+    BusyCursor busy(this);
+    lt2mnu_srClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.printer, ctx_.clock);
+  });
 
   const QFont fixed(QStringLiteral("Courier"), 10);
   auto field = [this](const char* name) {
@@ -108,12 +128,23 @@ Local2Window::Local2Window(AppContext& ctx, std::shared_ptr<SmallTournament> tou
   });
   command3_ = new QPushButton(this);
   command3_->setObjectName("Command3");
+  connect(command3_, &QPushButton::clicked, this, [this] {
+    Command3Click(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.random);
+    AfterEvent();
+  });
   check1_ = new QCheckBox(this);
   check1_->setObjectName("Check1");
+  connect(check1_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!showing_) form_.Check1.value = on;
+  });
   check2_ = new QCheckBox(this);
   check2_->setObjectName("Check2");
   connect(check2_, &QCheckBox::toggled, this, [this](bool on) {
-    if (!showing_) form_.Check2.value = on;
+    if (showing_) return;
+    form_.Check2.value = on;
+    BusyCursor busy(this);
+    Check2Click(form_, *tournament_, ctx_.db, ctx_.dialogs);
+    AfterEvent();
   });
 
   label1_ = new QLabel(this);
@@ -129,6 +160,10 @@ Local2Window::Local2Window(AppContext& ctx, std::shared_ptr<SmallTournament> tou
   list1_->setFont(fixed);
   list1_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(64, 'W')) + 24);
   list1_->setMinimumHeight(QFontMetrics(fixed).lineSpacing() * 20);
+  connect(list1_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    List1DblClick(form_, list1_->row(item));
+    AfterEvent();
+  });
 
   auto* entry = new QGridLayout;
   entry->addWidget(label3_, 0, 0);

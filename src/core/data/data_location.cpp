@@ -18,6 +18,8 @@ fs::path FindNoCase(const fs::path& dir, const std::string& name) {
 
 fs::path DataLocation::DataPath(const std::string& name) const { return FindNoCase(DataDir(), name); }
 
+fs::path DataLocation::DriveAPath(const std::string& name) const { return FindNoCase(driveA, name); }
+
 fs::path DataLocation::QtpPath(const std::string& name) const { return FindNoCase(qtpDir, name); }
 
 }  // namespace hrs

@@ -11,11 +11,15 @@ struct DataLocation {
   std::filesystem::path dataDir = ".";
   std::filesystem::path qtpDir;      // the companion Swiss program's directory
   bool dataInQtpDir = false;
+  std::filesystem::path driveA;      // the folder that stands for the diskette drive A:
+
 
   // A data file (player, setup, statistics, month files, registry, ...).
   std::filesystem::path DataPath(const std::string& name) const;
   // A file of the companion program, always in its own directory.
   std::filesystem::path QtpPath(const std::string& name) const;
+  // A file on drive A (the sanctioned report files).
+  std::filesystem::path DriveAPath(const std::string& name) const;
   const std::filesystem::path& DataDir() const { return dataInQtpDir ? qtpDir : dataDir; }
 };
 

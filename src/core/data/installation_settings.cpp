@@ -12,6 +12,8 @@ namespace fs = std::filesystem;
 
 fs::path DefaultQtpDir(const fs::path& home) { return home / "qtpwin"; }
 
+fs::path DefaultDriveA(const fs::path& home) { return home / "hrs-diskette"; }
+
 std::vector<fs::path> InstallationFileCandidates(const fs::path& configHome, const fs::path& programDir) {
   std::vector<fs::path> out;
   if (!configHome.empty()) out.push_back(configHome / "hrs" / InstallationFile);
@@ -33,6 +35,7 @@ fs::path ExpandDir(const std::string& text, const fs::path& fileDir, const fs::p
 InstallationSettings ParseInstallationSettings(std::string_view bytes, const fs::path& fileDir, const fs::path& home) {
   InstallationSettings s;
   s.qtpDir = DefaultQtpDir(home);
+  s.driveA = DefaultDriveA(home);
   // Group the values by line: a setting is a name and one value.
   std::map<size_t, std::vector<FormValue>> lines;
   for (auto& v : SplitWriteForm(bytes)) lines[v.line].push_back(std::move(v));
@@ -51,6 +54,9 @@ InstallationSettings ParseInstallationSettings(std::string_view bytes, const fs:
     } else if (EqualsNoCase(name, "QtpDir")) {
       if (value.empty()) s.problems.push_back(where + "QtpDir needs a directory");
       else s.qtpDir = ExpandDir(value, fileDir, home);
+    } else if (EqualsNoCase(name, "DriveA")) {
+      if (value.empty()) s.problems.push_back(where + "DriveA needs a directory");
+      else s.driveA = ExpandDir(value, fileDir, home);
     }
   }
   return s;
@@ -59,6 +65,7 @@ InstallationSettings ParseInstallationSettings(std::string_view bytes, const fs:
 InstallationSettings LoadInstallationSettings(const std::vector<fs::path>& candidates, const fs::path& home) {
   InstallationSettings s;
   s.qtpDir = DefaultQtpDir(home);
+  s.driveA = DefaultDriveA(home);
   for (const auto& path : candidates) {
     std::error_code ec;
     if (!fs::exists(path, ec)) continue;
@@ -78,6 +85,7 @@ DataLocation LocateData(const fs::path& currentDir, const InstallationSettings& 
   l.dataDir = currentDir;
   l.qtpDir = settings.qtpDir;
   l.dataInQtpDir = settings.dataInQtpDir;
+  l.driveA = settings.driveA;
   return l;
 }
 

@@ -13,24 +13,30 @@ namespace hrs {
 //
 //   "DataInQtpDir",1
 //   "QtpDir","/home/club/qtpwin"
+//   "DriveA","/media/club/diskette"
 //
 // DataInQtpDir 1 keeps the data files in the companion program's directory
 // QtpDir instead of the current directory (0, the default). QtpDir defaults
 // to "qtpwin" in the home directory; "~/" at its start stands for the home
 // directory and a relative path is taken from the folder of the settings
-// file. Names are compared without regard to case; unknown names are left
+// file. DriveA is the folder that stands for the diskette drive A: (the
+// sanctioned report files go there), by default "hrs-diskette" in the home
+// directory, made when first used. Names are compared without regard to case; unknown names are left
 // alone so that later versions may add settings.
 inline constexpr const char* InstallationFile = "hrs.ini";
 
 struct InstallationSettings {
   bool dataInQtpDir = false;
   std::filesystem::path qtpDir;
+  std::filesystem::path driveA;
   std::filesystem::path source;        // the file the settings came from, empty when none
   std::vector<std::string> problems;   // lines that could not be used, for the operator
 };
 
 // The companion's directory when nothing is configured: home/qtpwin.
 std::filesystem::path DefaultQtpDir(const std::filesystem::path& home);
+// Drive A when nothing is configured: home/hrs-diskette.
+std::filesystem::path DefaultDriveA(const std::filesystem::path& home);
 
 // Where the settings file is looked for, first found wins: the per-user
 // configuration folder (configHome/hrs/hrs.ini), then beside the program.

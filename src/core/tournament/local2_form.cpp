@@ -12,8 +12,6 @@ std::string RoundRobinHelpText() {
          "2-0, 2-1, 1-0, 1-1, 0-0, 0-1, 1-2 and 0-2.";
 }
 
-namespace {
-
 void ShowResultFields(Local2Form& form, bool shown) {
   for (TextBox* t : {&form.Text1, &form.Text2, &form.Text3}) t->visible = shown;
   form.Label3.visible = form.Label4.visible = form.Command1.visible = shown;
@@ -24,6 +22,8 @@ void HidePairingControls(Local2Form& form) {
   form.Check1.visible = false;
   form.Check2.visible = false;
 }
+
+namespace {
 
 void ClearFields(Local2Form& form) { form.Text1.text = form.Text2.text = form.Text3.text = ""; }
 
@@ -62,7 +62,11 @@ void lt2mnu_rrClick(Local2Form& form, SmallTournament& t, const Database& db, Di
 }
 
 void Command1Click(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs) {
-  if (!form.Text1.visible || form.playoffMode) return;
+  if (!form.Text1.visible) return;
+  if (form.playoffMode) {
+    PlayoffEnter(form, t, db, dialogs);
+    return;
+  }
   const TextBox* fields[] = {&form.Text1, &form.Text2, &form.Text3};
   const char* names[] = {"Text1", "Text2", "Text3"};
   for (int i = 0; i < 3; ++i) {

@@ -2,7 +2,10 @@
 #include <string>
 
 #include "core/data/database.h"
+#include "core/platform/clock.h"
 #include "core/platform/dialogs.h"
+#include "core/platform/print_job.h"
+#include "core/platform/random.h"
 #include "core/shell/form_controls.h"
 #include "core/tournament/tournament_tables.h"
 
@@ -26,10 +29,11 @@ struct Local2Form {
   Label Label2;  // the column caption
   std::string captionFont = "Courier New";
 
-  enum class View { RoundRobin, Standings, Groups, Other };
+  enum class View { RoundRobin, Standings, Groups, Qualification, Pairing, Playoff, Other };
   View view = View::RoundRobin;
   bool qualificationMode = false;
   bool playoffMode = false;
+  int playoffSize = 0;  // the answer to "How many players?" until "&Pair "
 
   std::string focus;   // "Text1": the window moves the focus there
   bool close = false;  // the window closes (dbLocal comes back)
@@ -59,5 +63,42 @@ void lt2mnu_grpClick(Local2Form& form, const SmallTournament& t, const Database&
 // "E&xit" in the menu ends the match program; the button only closes.
 void lt2mnu_exClick(Local2Form& form, SmallTournament& t);
 void Command2Click(Local2Form& form);
+
+// Shared by the views: the three result fields with their captions and
+// button, and the pairing controls with Check2.
+void ShowResultFields(Local2Form& form, bool shown);
+void HidePairingControls(Local2Form& form);
+
+// The playoff.
+// "&Playoff Qualification" (lt2mnu_po): the starrable standings.
+void lt2mnu_poClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs);
+// A double click on a line stars it or takes its star away.
+void List1DblClick(Local2Form& form, int index);
+// The operator ticked or unticked Check2: the qualification view anew.
+void Check2Click(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs);
+// "&Playoff Pairing" (lt2mnu_pair) and "&Pair " (Command3).
+void lt2mnu_pairClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs);
+void Command3Click(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs, Random& random);
+// "Results, &Playoff" (lt2mnu_rp): the bracket; "&Enter" then goes to it.
+void lt2mnu_rpClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs);
+void PlayoffEnter(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs);
+
+// The output files.
+// "Save File for &Ranking System" (lt2mnu_ro).
+void lt2mnu_roClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs, const Clock& clock);
+// "Save File for Sanctioned &Reporting" (lt2mnu_sf): TRP_ and MAL_ on drive A.
+void lt2mnu_sfClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs);
+
+// The printouts of the "P&rint" menu.
+void lt2mnu_pgClick(Local2Form& form, const SmallTournament& t, const Database& db, Dialogs& dialogs,
+                    PrintJob& job, const Clock& clock);
+void lt2mnu_pmpClick(Local2Form& form, const SmallTournament& t, const Database& db, Dialogs& dialogs,
+                     PrintJob& job, const Clock& clock);
+void lt2mnu_ppqClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs, PrintJob& job,
+                     const Clock& clock);
+void lt2mnu_popClick(Local2Form& form, const SmallTournament& t, const Database& db, Dialogs& dialogs,
+                     PrintJob& job, const Clock& clock);
+void lt2mnu_srClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs, PrintJob& job,
+                    const Clock& clock);
 
 }  // namespace hrs

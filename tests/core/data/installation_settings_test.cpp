@@ -62,5 +62,15 @@ TEST(InstallationSettings, AMissingDataDirectoryIsAProblem) {
   EXPECT_NE(missing.problems[0].find("/no/such/dir"), std::string::npos);
 }
 
+TEST(InstallationSettings, DriveAIsAFolderOfItsOwn) {
+  const auto defaults = ParseInstallationSettings("", "/etc/hrs", "/home/club");
+  EXPECT_EQ(LocateData("/data", defaults).DriveAPath("TRP_LT261209.TXT"),
+            fs::path("/home/club/hrs-diskette/TRP_LT261209.TXT"));
+  EXPECT_EQ(ParseInstallationSettings("\"DriveA\",\"~/floppy\"\r\n", "/etc/hrs", "/home/club").driveA,
+            fs::path("/home/club/floppy"));
+  EXPECT_EQ(ParseInstallationSettings("drivea,\"disk\"\r\n", "/etc/hrs", "/home/club").driveA, fs::path("/etc/hrs/disk"));
+  EXPECT_EQ(ParseInstallationSettings("\"DriveA\",\"\"\r\n", "/etc/hrs", "/home/club").problems.size(), 1u);
+}
+
 }  // namespace
 }  // namespace hrs
