@@ -6,6 +6,7 @@
 #include "app/rating/calc_window.h"
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
+#include "app/shell/help_window.h"
 
 namespace hrs::app {
 
@@ -31,6 +32,7 @@ FormTable& Forms() {
 //   {"mnuv1", [](AppContext& ctx, int) { ShowRankingList(ctx); }},
 ActionTable& MenuActions() {
   static ActionTable actions = {
+      {"rmdb", [](AppContext& ctx, int index) { ShowReadMe(ctx, index); }},
   };
   return actions;
 }
