@@ -4,7 +4,9 @@
 A plausible club of 60 fictional players (a few deleted, one void, most with
 membership numbers and info texts), its setup and rating statistics, month
 files of the 2026 rating year with a few hundred results, and one validated
-tournament registered for the year. Deterministic: the same files every run.
+tournament registered for the year, and one small tournament of the club's
+own (its header, group and match files, every round-robin result entered).
+Deterministic: the same files every run.
 """
 import os
 import random
@@ -122,6 +124,7 @@ def main():
                 total += 1
     with open(os.path.join(OUT, "QTPR%04d.DAT" % YEAR), "w", newline="") as f:
         f.write(line([q("RQTP0042.DAT")]))
+    small_tournament([p for p in active if p["status"] == 0])
     print("demo club: %d players, %d results in %s" % (len(players), total, OUT))
 
     # Rate the year so the club opens with real ratings, when the program is built.
@@ -130,6 +133,78 @@ def main():
         subprocess.run([cli, "--data", OUT, "calculate", "--from", "1", "--to", "12"], check=True,
                        stdout=subprocess.DEVNULL)
         print("ratings calculated with", os.path.normpath(cli))
+
+
+SCHEDULE_6 = ["123456", "132546", "142635", "152436", "162345"]
+
+
+def small_tournament(candidates):
+    """A club night of 12 players in two groups of 6, all results in, as the
+    small-tournament windows leave it after the standings were shown."""
+    trnd = random.Random(261120)
+    base = "LT261120"
+    chosen = trnd.sample(candidates, 12)
+    # By rating: the two best head the groups, every further row runs from
+    # group 2 down to group 1.
+    order = sorted(chosen, key=lambda p: (p["start"], p["name"][:23]), reverse=True)
+    groups = {1: [order[0]["id"]], 2: [order[1]["id"]]}
+    for k, p in enumerate(order[2:]):
+        groups[2 - k % 2].append(p["id"])
+    start = {p["id"]: p["start"] for p in chosen}
+
+    tables = 6
+    matches = {}
+    for r, pairs in enumerate(SCHEDULE_6, start=1):
+        t = 1
+        for g in (1, 2):
+            for i in range(0, 6, 2):
+                a, b = groups[g][int(pairs[i]) - 1], groups[g][int(pairs[i + 1]) - 1]
+                expect = 1 / (10 ** ((start[b] - start[a]) / 400) + 1)
+                roll = trnd.random()
+                if roll < 0.08:
+                    wa, wb = 1, 1
+                elif roll < 0.11:
+                    wa, wb = 99, 99  # played, no duel decided
+                elif trnd.random() < expect:
+                    wa, wb = trnd.choice([(2, 0), (2, 1), (1, 0)])
+                else:
+                    wa, wb = trnd.choice([(0, 2), (1, 2), (0, 1)])
+                matches[(r, t)] = [a, b, wa, wb]
+                t += 1
+
+    # The statistics of the standings computation.
+    stats = {}
+    for g in (1, 2):
+        for sys_id in groups[g]:
+            points = played = won = count = 0
+            for a, b, wa, wb in matches.values():
+                if sys_id not in (a, b):
+                    continue
+                own, other = (wa, wb) if sys_id == a else (wb, wa)
+                if own > other:
+                    points += 2
+                elif own == 1 and other == 1:
+                    points += 1
+                if own < 3:
+                    played += own + other
+                    won += own
+                if own > 0 or other > 0:
+                    count += 1
+            stats[sys_id] = [sys_id, points, played, won, count]
+
+    with open(os.path.join(OUT, base + "fast"), "w", newline="") as f:
+        f.write(line(["0", "2", "5", str(tables), "0", q("")]))
+    with open(os.path.join(OUT, base + "grup"), "w", newline="") as f:
+        for size in [6, 6, 0, 0, 0, 0, 0, 0]:
+            f.write(line([str(size)]))
+        for g in (1, 2):
+            for sys_id in groups[g]:
+                f.write(line([str(v) for v in stats[sys_id]]))
+    with open(os.path.join(OUT, base + "kamp"), "w", newline="") as f:
+        for r in range(1, 6):
+            for t in range(1, tables + 1):
+                for v in matches[(r, t)]:
+                    f.write(line([str(v)]))
 
 
 if __name__ == "__main__":

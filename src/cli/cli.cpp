@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "cli/commands.h"
@@ -13,6 +14,13 @@ const std::vector<Command>& Commands() {
       InitCommand(),
       CalculateCommand(),
       RankingCommand(),
+      AddResultCommand(),
+      OverviewCommand(),
+      CountCommand(),
+      ShowCommand(),
+      PrintCommand(),
+      AddPlayerCommand(),
+      DeletePlayerCommand(),
   };
   return commands;
 }
@@ -25,7 +33,9 @@ void ProgramHelp(std::ostream& out) {
       << "  --data DIR   the data directory (default: the current directory)\n"
       << "  --help       this text; COMMAND --help tells about one command\n\n"
       << "Commands:\n";
-  for (const auto& c : Commands()) out << "  " << c.name << std::string(12 - std::string(c.name).size(), ' ')
+  size_t width = 0;
+  for (const auto& c : Commands()) width = std::max(width, std::string(c.name).size() + 2);
+  for (const auto& c : Commands()) out << "  " << c.name << std::string(width - std::string(c.name).size(), ' ')
                                        << c.summary << "\n";
 }
 

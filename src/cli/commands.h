@@ -8,5 +8,12 @@ Command StatusCommand();
 Command InitCommand();
 Command CalculateCommand();
 Command RankingCommand();
+Command AddResultCommand();
+Command OverviewCommand();
+Command CountCommand();
+Command ShowCommand();
+Command PrintCommand();
+Command AddPlayerCommand();
+Command DeletePlayerCommand();
 
 }  // namespace hrs::cli

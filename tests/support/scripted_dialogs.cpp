@@ -5,6 +5,7 @@ namespace hrs::test {
 hrs::Answer ScriptedDialogs::Message(const std::string& text, Buttons buttons, Icon icon,
                                      const std::string& title) {
   calls.push_back({"message", text, buttons, icon, title});
+  if (onMessage) onMessage(text);
   if (!answers_.empty()) {
     const hrs::Answer a = answers_.front();
     answers_.pop_front();
@@ -55,6 +56,15 @@ bool ScriptedDialogs::ChoosePrinter() {
   if (printers_.empty()) return true;
   const bool a = printers_.front();
   printers_.pop_front();
+  return a;
+}
+
+bool ScriptedDialogs::ChoosePageSetup() {
+  calls.push_back({"pagesetup", "", Buttons::OkCancel, Icon::None, ""});
+  if (pageSetupAction) pageSetupAction();
+  if (pageSetups_.empty()) return true;
+  const bool a = pageSetups_.front();
+  pageSetups_.pop_front();
   return a;
 }
 

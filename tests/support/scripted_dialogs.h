@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@ namespace hrs::test {
 class ScriptedDialogs : public Dialogs {
  public:
   struct Call {
-    std::string kind;  // "message", "input", "beep", "open", "save", "font", "printer"
+    std::string kind;  // "message", "input", "beep", "open", "save", "font", "printer", "pagesetup"
     std::string text;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
@@ -37,6 +38,13 @@ class ScriptedDialogs : public Dialogs {
                                             const std::string& directory) override;
   std::optional<FontChoice> ChooseFixedFont(const FontChoice& current) override;
   bool ChoosePrinter() override;
+  // Runs pageSetupAction (the operator changing the orientation), then
+  // answers from the page-setup script (OK by default).
+  bool ChoosePageSetup() override;
+  void PageSetupAnswer(bool ok) { pageSetups_.push_back(ok); }
+  std::function<void()> pageSetupAction;
+  // Runs as a message box appears (what the screen shows at that moment).
+  std::function<void(const std::string& text)> onMessage;
 
   // The texts of the message boxes shown, in order.
   std::vector<std::string> Messages() const;
@@ -52,6 +60,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<std::string>> files_;
   std::deque<std::optional<FontChoice>> fonts_;
   std::deque<bool> printers_;
+  std::deque<bool> pageSetups_;
 };
 
 }  // namespace hrs::test

@@ -5,6 +5,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -100,6 +101,11 @@ std::optional<FontChoice> QtDialogs::ChooseFixedFont(const FontChoice& current) 
                                           QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
   if (!ok) return std::nullopt;
   return FontChoice{FromQt(font.family()), font.pointSize() > 0 ? font.pointSize() : current.pointSize};
+}
+
+bool QtDialogs::ChoosePageSetup() {
+  QPageSetupDialog dialog(&printer_, parent_);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtDialogs::ChoosePrinter() {

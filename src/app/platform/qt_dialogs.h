@@ -27,6 +27,7 @@ class QtDialogs : public Dialogs {
                                             const std::string& directory) override;
   std::optional<FontChoice> ChooseFixedFont(const FontChoice& current) override;
   bool ChoosePrinter() override;
+  bool ChoosePageSetup() override;
 
  private:
   QPrinter& printer_;

@@ -1,7 +1,10 @@
 #include "app/platform/qt_print_job.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -9,6 +12,14 @@
 #include "app/platform/qt_text.h"
 
 namespace hrs::app {
+
+namespace {
+
+// Room for the 57 lines of a page in Courier 10 on A4 or Letter, and for
+// the 45 of a landscape page.
+const QMarginsF PageMargins(15, 12, 12, 10);
+
+}  // namespace
 
 QtPrintJob::QtPrintJob(QPrinter& printer) : printer_(printer), font_(QStringLiteral("Courier"), 10) {}
 
@@ -18,7 +29,12 @@ QtPrintJob::~QtPrintJob() {
 
 void QtPrintJob::SetFont(const std::string& family, int pointSize) {
   font_ = QFont(ToQt(family), pointSize > 0 ? pointSize : 10);
-  if (painter_) painter_->setFont(font_);
+  if (painter_) {
+    painter_->setFont(font_);
+    const QFontMetrics metrics(font_, &printer_);
+    lineHeight_ = metrics.lineSpacing();
+    ascent_ = metrics.ascent();
+  }
 }
 
 void QtPrintJob::SetOrientation(Orientation orientation) {
@@ -28,12 +44,27 @@ void QtPrintJob::SetOrientation(Orientation orientation) {
                                                                     : QPageLayout::Portrait);
 }
 
+Orientation QtPrintJob::CurrentOrientation() const {
+  return printer_.pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
+                                                                       : Orientation::Portrait;
+}
+
+std::string QtPrintJob::DocumentFile() const { return FromQt(lastFile_); }
+
 bool QtPrintJob::Begin() {
   if (painter_) return true;
-  // Without a printer system Qt prints to PDF; with no file chosen the
-  // document goes to the data directory rather than nowhere.
-  if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty())
-    printer_.setOutputFileName(QDir::current().filePath(QStringLiteral("hrs-printout.pdf")));
+  lastFile_.clear();
+  if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty()) {
+    // No printer and no file chosen: a file of its own for each printout,
+    // so that one never replaces the last.
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = QDir::current().filePath(QStringLiteral("printout-%1.pdf").arg(stamp));
+    for (int n = 2; QFileInfo::exists(name); ++n)
+      name = QDir::current().filePath(QStringLiteral("printout-%1-%2.pdf").arg(stamp).arg(n));
+    printer_.setOutputFileName(name);
+    namedByUs_ = true;
+  }
+  printer_.setPageMargins(PageMargins, QPageLayout::Millimeter);
   auto painter = std::make_unique<QPainter>();
   if (!painter->begin(&printer_)) {
     usable_ = false;
@@ -42,18 +73,20 @@ bool QtPrintJob::Begin() {
   usable_ = true;
   painter->setFont(font_);
   painter_ = std::move(painter);
+  const QFontMetrics metrics(font_, &printer_);
+  lineHeight_ = metrics.lineSpacing();
+  ascent_ = metrics.ascent();
   y_ = 0;
   return true;
 }
 
-int QtPrintJob::LineHeight() const { return QFontMetrics(font_, &printer_).lineSpacing(); }
-
 void QtPrintJob::PrintLine(const std::string& text) {
   if (!Begin()) return;
-  const int height = LineHeight();
-  if (y_ > 0 && y_ + height > printer_.height()) NewPage();
-  painter_->drawText(0, y_ + QFontMetrics(font_, &printer_).ascent(), ToQt(text));
-  y_ += height;
+  // A line that does not fit any more (a large font) goes on a new sheet
+  // rather than off the paper.
+  if (y_ > 0 && y_ + lineHeight_ > printer_.height()) NewPage();
+  if (!text.empty()) painter_->drawText(0, y_ + ascent_, ToQt(text));
+  y_ += lineHeight_;
 }
 
 void QtPrintJob::NewPage() {
@@ -64,11 +97,21 @@ void QtPrintJob::NewPage() {
 }
 
 bool QtPrintJob::EndDoc() {
+  if (!painter_ && usable_) {
+    // Nothing was printed: an empty document is still one page.
+    Begin();
+  }
   bool printed = usable_;
   if (painter_) {
     printed = painter_->end() && printed;
     painter_.reset();
   }
+  if (printer_.outputFormat() == QPrinter::PdfFormat) lastFile_ = QFileInfo(printer_.outputFileName()).absoluteFilePath();
+  if (namedByUs_) {
+    printer_.setOutputFileName(QString());
+    namedByUs_ = false;
+  }
+  if (!printed) lastFile_.clear();
   usable_ = true;
   page_ = 1;
   y_ = 0;

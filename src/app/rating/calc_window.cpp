@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/lists/history_window.h"
+#include "app/lists/list_header.h"
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
 #include "app/shell/form_registry.h"
@@ -71,12 +73,12 @@ CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   ranking_->setObjectName("Command3");
   history_ = new QPushButton("Rating &History", this);
   history_->setObjectName("Command4");
-  history_->setEnabled(false);  // the rating history view is not part of the program yet
   exit_ = new QPushButton("E&xit", this);
   exit_->setObjectName("Command2");
   connect(calculate_, &QPushButton::clicked, this, &CalcWindow::Calculate);
   connect(ranking_, &QPushButton::clicked, this, &CalcWindow::RankingList);
   connect(exit_, &QPushButton::clicked, this, &CalcWindow::Exit);
+  connect(history_, &QPushButton::clicked, this, &CalcWindow::RatingHistory);
 
   frame1_ = new QFrame(this);
   frame1_->setObjectName("Frame1");
@@ -130,6 +132,9 @@ CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   list1_ = new QListWidget(this);
   list1_->setObjectName("List1");
   list1_->setFont(fixed);
+  // Any lines, for Copy to ClipBoard.
+  list1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  AlignHeaderToList(label7_, list1_);
   listSide_ = new QWidget(this);
   auto* right = new QVBoxLayout(listSide_);
   right->setContentsMargins(0, 0, 0, 0);
@@ -265,6 +270,11 @@ void CalcWindow::RankingList() {
   list1_->setEnabled(true);
   label7_->setText(Q(CalcRankingHeader()));
   label7_->show();
+}
+
+void CalcWindow::RatingHistory() {
+  SetWidthTwips(HistoryWidthTwips);
+  ShowHistoryWindow(ctx_, HistoryOrder::ByName);
 }
 
 void CalcWindow::CloseForm() {

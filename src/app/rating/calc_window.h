@@ -23,6 +23,7 @@ class CalcWindow : public QWidget {
 
   void Calculate();     // Command1
   void RankingList();   // Command3
+  void RatingHistory(); // Command4
   void Exit();          // Command2
 
  protected:

@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+
+#include "app/lists/list_header.h"
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -56,6 +58,8 @@ QueryWindow::QueryWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
   pic1_->setObjectName("Pic1");
   pic1_->setFont(QFont(QStringLiteral("Courier"), 10));
   pic1_->setFixedSize(pic1_->SizeForText(15, 3));
+  // The column header in the figures' own font, over their first column.
+  AlignHeaderToText(label3, pic1_, pic1_->frameWidth() + PictureBox::TextMargin);
 
   calculate_ = new QPushButton("&Calculate", this);
   calculate_->setObjectName("Command1");

@@ -5,6 +5,7 @@
 #include "core/platform/clock.h"
 #include "core/platform/dialogs.h"
 #include "core/platform/print_job.h"
+#include "core/platform/random.h"
 #include "core/shell/window_arrangement.h"
 
 class QMdiSubWindow;
@@ -32,14 +33,16 @@ struct ChildPlace {
 class AppContext {
  public:
   AppContext(MDIForm1& main, Database& db, Dialogs& dialogs, Clock& clock, PrintJob& printer,
-             WindowArrangement& arrangement)
-      : db(db), dialogs(dialogs), clock(clock), printer(printer), arrangement(arrangement), mainWindow(main) {}
+             WindowArrangement& arrangement, Random& random)
+      : db(db), dialogs(dialogs), clock(clock), printer(printer), arrangement(arrangement), random(random),
+        mainWindow(main) {}
 
   Database& db;
   Dialogs& dialogs;
   Clock& clock;
   PrintJob& printer;
   WindowArrangement& arrangement;
+  Random& random;  // the small tournament's draws
   MDIForm1& mainWindow;
 
   // Opens a registered form (see form_registry.h), or brings the open one

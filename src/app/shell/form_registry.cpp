@@ -2,11 +2,16 @@
 
 #include <map>
 
+#include "app/control/control_centre_window.h"
 #include "app/data/setup_window.h"
+#include "app/lists/history_window.h"
+#include "app/lists/list_commands.h"
+#include "app/players/player_window.h"
 #include "app/rating/calc_window.h"
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
 #include "app/shell/help_window.h"
+#include "app/tournament/local_window.h"
 
 namespace hrs::app {
 
@@ -22,8 +27,11 @@ FormTable& Forms() {
       {"dbSetup", [](AppContext& ctx) -> QWidget* {
          return new SetupWindow(ctx.db, ctx.dialogs, ctx.clock, [&ctx] { ctx.RefreshStatus(); });
        }},
+      {"dbPlayer", [](AppContext& ctx) -> QWidget* { return new PlayerWindow(ctx); }},
       {"dbCalc", [](AppContext& ctx) -> QWidget* { return new CalcWindow(ctx); }},
+      {"dbRating", [](AppContext& ctx) -> QWidget* { return new ControlCentreWindow(ctx); }},
       {"Query", [](AppContext& ctx) -> QWidget* { return new QueryWindow(ctx); }},
+      {"dbLocal", [](AppContext& ctx) -> QWidget* { return OpenLocalWindow(ctx); }},
   };
   return forms;
 }
@@ -33,6 +41,16 @@ FormTable& Forms() {
 ActionTable& MenuActions() {
   static ActionTable actions = {
       {"rmdb", [](AppContext& ctx, int index) { ShowReadMe(ctx, index); }},
+      {"mnuv1", [](AppContext& ctx, int) { ViewRankingList(ctx); }},
+      {"mnuv2", [](AppContext& ctx, int) { ViewMasterList(ctx, 1); }},
+      {"mnuv3", [](AppContext& ctx, int) { ViewMasterList(ctx, 2); }},
+      {"mnuv4", [](AppContext& ctx, int) { ViewMasterList(ctx, 3); }},
+      {"mnuv5", [](AppContext& ctx, int) { ShowHistoryWindow(ctx, HistoryOrder::BySysId); }},
+      {"mnuv6", [](AppContext& ctx, int) { ShowHistoryWindow(ctx, HistoryOrder::ByName); }},
+      {"dbprt", [](AppContext& ctx, int index) { PrintListCommand(ctx, index); }},
+      {"mnu_rlbm", [](AppContext& ctx, int) { PrintRankingByMonthCommand(ctx); }},
+      {"mnu_prh", [](AppContext& ctx, int) { PrintHistoryCommand(ctx, 1); }},
+      {"mnu_prhn", [](AppContext& ctx, int) { PrintHistoryCommand(ctx, 2); }},
   };
   return actions;
 }

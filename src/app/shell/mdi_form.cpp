@@ -23,12 +23,13 @@
 
 namespace hrs::app {
 
-MDIForm1::MDIForm1(Dialogs& dialogs, Clock& clock, PrintJob& printer, QWidget* parent)
+MDIForm1::MDIForm1(Dialogs& dialogs, Clock& clock, PrintJob& printer, QWidget* parent, Random* random)
     : QMainWindow(parent),
       dialogs_(dialogs),
       clock_(clock),
       printer_(printer),
-      context_(*this, db_, dialogs, clock, printer, arrangement_),
+      clockRandom_(clock),
+      context_(*this, db_, dialogs, clock, printer, arrangement_, random ? *random : clockRandom_),
       mdi_(new QMdiArea(this)) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowIcon(AppIcon());

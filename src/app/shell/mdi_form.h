@@ -33,7 +33,8 @@ struct StartupPaths {
 class MDIForm1 : public QMainWindow {
   Q_OBJECT
  public:
-  MDIForm1(Dialogs& dialogs, Clock& clock, PrintJob& printer, QWidget* parent = nullptr);
+  // Without `random` the draws come from a generator seeded from the clock.
+  MDIForm1(Dialogs& dialogs, Clock& clock, PrintJob& printer, QWidget* parent = nullptr, Random* random = nullptr);
   ~MDIForm1() override;
 
   // The start-up chain. False: the program ends (a second copy, a refused
@@ -75,6 +76,7 @@ class MDIForm1 : public QMainWindow {
   PrintJob& printer_;
   Database db_;
   WindowArrangement arrangement_;
+  ClockRandom clockRandom_;
   AppContext context_;
   QMdiArea* mdi_;
   QPointer<StatusWindow> status_;

@@ -6,7 +6,7 @@
 namespace hrs::app {
 
 namespace {
-constexpr int Margin = 4;
+constexpr int Margin = PictureBox::TextMargin;
 }
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {

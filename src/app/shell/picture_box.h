@@ -11,6 +11,9 @@ class PictureBox : public QFrame {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
+  // Where the lines start inside the frame.
+  static constexpr int TextMargin = 4;
+
   void Cls();
   void Print(const QString& line);
   const QStringList& Lines() const { return lines_; }

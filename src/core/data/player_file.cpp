@@ -128,4 +128,8 @@ std::optional<std::string> SavePlayers(const DataLocation& where, PlayerTable& t
   return WriteFileAtomically(where.DataPath(PlayerFile), PlayerFileBytes(table));
 }
 
+std::optional<std::string> AppendPlayer(const DataLocation& where, const PlayerTable& table, int sysId) {
+  return AppendToFile(where.DataPath(PlayerFile), PlayerLine(table[sysId]));
+}
+
 }  // namespace hrs

@@ -28,4 +28,7 @@ bool LoadPlayers(const DataLocation& where, PlayerTable& table, Dialogs& dialogs
 // Rewrites the player file whole (PlayerCount capped to the capacity).
 std::optional<std::string> SavePlayers(const DataLocation& where, PlayerTable& table);
 
+// Appends the record at sysId as one line of the file (a new player).
+std::optional<std::string> AppendPlayer(const DataLocation& where, const PlayerTable& table, int sysId);
+
 }  // namespace hrs

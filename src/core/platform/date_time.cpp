@@ -45,4 +45,10 @@ std::optional<DateTime> ParseWriteFormDate(std::string_view text) {
   return dt;
 }
 
+const char* MonthName(int month) {
+  static const char* const names[] = {"January", "February", "March",     "April",   "May",      "June",
+                                      "July",    "August",   "September", "October", "November", "December"};
+  return month >= 1 && month <= 12 ? names[month - 1] : "";
+}
+
 }  // namespace hrs

@@ -21,4 +21,7 @@ std::string ShortDate(const Date& d);                 // "2026-12-08", the title
 std::string WriteFormDate(const DateTime& dt);        // "#2026-12-08 14:30:00#"
 std::optional<DateTime> ParseWriteFormDate(std::string_view text);  // with or without the number signs
 
+// "January" .. "December"; "" for anything else.
+const char* MonthName(int month);
+
 }  // namespace hrs

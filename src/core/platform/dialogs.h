@@ -36,6 +36,9 @@ class Dialogs {
   virtual std::optional<FontChoice> ChooseFixedFont(const FontChoice& current) = 0;
   // The printer dialog before a printout; false when cancelled.
   virtual bool ChoosePrinter() = 0;
+  // The printer set-up dialog, in which the orientation can be changed;
+  // false when cancelled.
+  virtual bool ChoosePageSetup() { return true; }
 };
 
 }  // namespace hrs

@@ -17,6 +17,12 @@ class PrintJob {
   // the file refused it), so a printout is never reported done when it is not.
   virtual bool EndDoc() = 0;
   virtual int PageNumber() const = 0;
+  // The orientation the next document is printed in (the printer dialogs
+  // may change it).
+  virtual Orientation CurrentOrientation() const { return Orientation::Portrait; }
+  // Where the latest document went when it was written to a file (a PDF
+  // rather than a printer); empty otherwise.
+  virtual std::string DocumentFile() const { return {}; }
 };
 
 }  // namespace hrs

@@ -81,8 +81,11 @@ TEST_F(SetupWindowTest, SaveStoresTheFieldsAndShowsWhatWasStored) {
   SetupWindow w(db, dialogs, clock, [this] { ++refreshed; });
   Text(w, 1)->setText("Spring Ladder");
   Text(w, 10)->setText("-5");
+  QString shownWithTheMessage;
+  dialogs.onMessage = [&](const std::string&) { shownWithTheMessage = Text(w, 10)->text(); };
   QTest::mouseClick(Button(w, "Command1"), Qt::LeftButton);
   EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{"Setup saved"}));
+  EXPECT_EQ(shownWithTheMessage, "0");
   EXPECT_EQ(Text(w, 10)->text(), "0");
   const auto onFile = ParseSetupFile(dir.Read("rfast.hrs"));
   ASSERT_TRUE(onFile);

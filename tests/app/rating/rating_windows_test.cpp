@@ -53,7 +53,7 @@ TEST_F(RatingWindows, CalculateShowsTheReportAndTheRankingList) {
   EXPECT_EQ(Child<QLineEdit>(calc, "Text2")->text(), "01");
   EXPECT_EQ(Child<QLineEdit>(calc, "Text3")->text(), "12");
   EXPECT_TRUE(Child<QLabel>(calc, "Label5")->isVisible());  // December is later than January
-  EXPECT_FALSE(Child<QPushButton>(calc, "Command4")->isEnabled());
+  EXPECT_TRUE(Child<QPushButton>(calc, "Command4")->isEnabled());
   EXPECT_EQ(Child<QCheckBox>(calc, "Check1")->text(), "&Full year");
 
   // The start month: not numeric, or later than this month compared as text, gives "01".
@@ -85,6 +85,9 @@ TEST_F(RatingWindows, CalculateShowsTheReportAndTheRankingList) {
   EXPECT_EQ(list->item(0)->text(), "   1  1616 Player2                         2");
   EXPECT_EQ(list->item(2)->text(), "   3  1585 Player1                         1");
   EXPECT_EQ(Child<QLabel>(calc, "Label7")->text(), "Rank  Rate Name                           Id");
+  // Its header in the list's font; any lines may be selected for the clipboard.
+  EXPECT_EQ(Child<QLabel>(calc, "Label7")->font(), list->font());
+  EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
   EXPECT_FALSE(Child<QLabel>(calc, "Label6")->isVisible());
 
   QTest::mouseClick(Child<QPushButton>(calc, "Command2"), Qt::LeftButton);
@@ -106,7 +109,10 @@ TEST_F(RatingWindows, NoToTheUnvalidatedQuestionClosesWithNothingWritten) {
   EXPECT_EQ(f.dialogs.MessageCalls()[0].title, "QTP tournament not validated");
   EXPECT_EQ(f.window->FindChildWindow("dbCalc"), nullptr);
   EXPECT_EQ(f.data.Read("player.hrs"), players);
-  EXPECT_TRUE(f.window->statusWindow()->isVisible());
+  // The operator is taken to the Control Centre to validate the file.
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(f.window->FindChildWindow("dbRating"));
+  EXPECT_FALSE(f.window->statusWindow()->isVisible());
 }
 
 TEST_F(RatingWindows, QueryShowsNamesAndFigures) {
@@ -115,6 +121,7 @@ TEST_F(RatingWindows, QueryShowsNamesAndFigures) {
   ASSERT_TRUE(query);
   EXPECT_EQ(Child<QLabel>(query, "Label1")->text().toStdString(), QueryIntro);
   EXPECT_EQ(Child<QLabel>(query, "Label3")->text(), "Win  Draw  Loss   Name");
+  EXPECT_EQ(Child<QLabel>(query, "Label3")->font(), Child<app::PictureBox>(query, "Pic1")->font());
   auto* text1 = Child<QLineEdit>(query, "Text1");
   auto* text2 = Child<QLineEdit>(query, "Text2");
   text1->setText("1");

@@ -1,0 +1,85 @@
+#include "app/control/list_show_window.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "app/platform/qt_text.h"
+#include "core/shell/window_arrangement.h"
+
+namespace hrs::app {
+
+namespace {
+constexpr int WidthTwips = 3600;
+constexpr int HeightTwips = 4695;
+constexpr int ListShorterTwips = 600;
+}  // namespace
+
+ListShowWindow::ListShowWindow(std::function<void(int)> clicked, std::function<void()> closed, QWidget* parent)
+    : QWidget(parent), clicked_(std::move(clicked)), closed_(std::move(closed)) {
+  setObjectName("dbListShow");
+  frame_ = new QGroupBox(this);
+  frame_->setObjectName("Frame1");
+  frame_->setFont(QFont(QStringLiteral("Courier"), 10));
+  list1_ = new QListWidget(frame_);
+  list1_->setObjectName("List1");
+  list1_->setFont(QFont(QStringLiteral("Courier"), 10));
+  list1_->setUniformItemSizes(true);
+  auto* inner = new QVBoxLayout(frame_);
+  inner->setContentsMargins(4, 4, 4, 4);
+  inner->addWidget(list1_);
+  inner->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->addWidget(frame_);
+  connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (!showing_ && row >= 0 && clicked_) clicked_(row);
+  });
+  connect(list1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (!showing_ && clicked_) clicked_(list1_->row(item));
+  });
+  resize(sizeHint());
+}
+
+QSize ListShowWindow::sizeHint() const { return {TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips)}; }
+
+void ListShowWindow::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  // In its normal state the list leaves room below it.
+  list1_->setFixedHeight(std::max(40, height() - TwipsToPixels(ListShorterTwips)));
+}
+
+void ListShowWindow::Forget() {
+  clicked_ = nullptr;
+  closed_ = nullptr;
+}
+
+void ListShowWindow::closeEvent(QCloseEvent* e) {
+  if (auto closed = std::move(closed_)) closed();
+  closed_ = nullptr;
+  clicked_ = nullptr;
+  QWidget::closeEvent(e);
+}
+
+void ListShowWindow::Show(const ListShowForm& form) {
+  showing_ = true;
+  setWindowTitle(ToQt(form.caption));
+  frame_->setTitle(ToQt(form.frameCaption));
+  bool same = list1_->count() == static_cast<int>(form.List1.lines.size());
+  for (int i = 0; same && i < list1_->count(); ++i)
+    same = list1_->item(i)->text() == ToQt(form.List1.lines[static_cast<size_t>(i)].line);
+  if (!same) {
+    list1_->clear();
+    QStringList lines;
+    lines.reserve(static_cast<int>(form.List1.lines.size()));
+    for (const auto& item : form.List1.lines) lines << ToQt(item.line);
+    list1_->addItems(lines);
+  }
+  if (form.List1.listIndex >= 0 && form.List1.listIndex < list1_->count()) {
+    list1_->setCurrentRow(form.List1.listIndex);
+  }
+  showing_ = false;
+}
+
+}  // namespace hrs::app

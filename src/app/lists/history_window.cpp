@@ -1,0 +1,76 @@
+#include "app/lists/history_window.h"
+
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+#include "app/lists/fixed_heading_grid.h"
+#include "app/platform/qt_text.h"
+#include "app/shell/app_context.h"
+#include "app/shell/busy_cursor.h"
+#include "app/shell/mdi_form.h"
+#include "core/shell/window_arrangement.h"
+
+namespace hrs::app {
+
+namespace {
+constexpr int WidthTwips = 9160;
+constexpr int HeightTwips = 6600;
+// The rows painted one by one as they are filled, so the window is not blank.
+constexpr int RowsShownAtOnce = 22;
+}  // namespace
+
+HistoryWindow::HistoryWindow(QWidget* parent) : QWidget(parent) {
+  setObjectName("dbM_overview");
+  grid1_ = new FixedHeadingGrid(this);
+  grid1_->setObjectName("Grid1");
+  grid1_->setColumnCount(HistoryColumns);
+  grid1_->setWordWrap(false);
+  grid1_->verticalHeader()->setMinimumSectionSize(grid1_->fontMetrics().height() + 2);
+  grid1_->verticalHeader()->setDefaultSectionSize(grid1_->fontMetrics().height() + 4);
+  const int figures = grid1_->fontMetrics().horizontalAdvance(QStringLiteral("88888")) + 6;
+  for (int c = 0; c < HistoryColumns; ++c)
+    grid1_->setColumnWidth(c, std::max(TwipsToPixels(HistoryColumnTwips(c)), c == 1 ? 0 : figures));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(grid1_);
+}
+
+QSize HistoryWindow::sizeHint() const { return {TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips)}; }
+
+void HistoryWindow::Fill(const HistoryGrid& grid) {
+  setWindowTitle(ToQt(grid.caption));
+  grid1_->clearContents();
+  grid1_->setRowCount(grid.rowCount);
+  const bool visible = grid1_->isVisible();
+  for (size_t r = 0; r < grid.rows.size() && static_cast<int>(r) < grid.rowCount; ++r) {
+    const int row = static_cast<int>(r);
+    for (int c = 0; c < HistoryColumns; ++c) {
+      const std::string& text = grid.rows[r][static_cast<size_t>(c)];
+      // Month cells after the last month stay empty, headings excepted.
+      if (text.empty() && row > 0) continue;
+      grid1_->setItem(row, c,
+                      grid1_->MakeCell(ToQt(text), row, c, HistoryColumnCentred(c) ? Qt::AlignHCenter : Qt::AlignLeft));
+    }
+    if (visible && row < RowsShownAtOnce) grid1_->viewport()->repaint();
+  }
+}
+
+void ShowHistoryWindow(AppContext& ctx, HistoryOrder order) {
+  const auto grid = ShowHistory(order, ctx.db, ctx.dialogs, ctx.clock);
+  if (!grid) return;
+  if (QWidget* open = ctx.FindChildWindow(QStringLiteral("dbM_overview"))) {
+    // Closed, so that it is built anew.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(open->parentWidget())) frame->close();
+    else open->close();
+  }
+  auto* window = new HistoryWindow;
+  ctx.OpenChild(window);
+  BusyCursor mainBusy(&ctx.mainWindow);
+  BusyCursor gridBusy(window->grid());
+  QWidget* calc = ctx.FindChildWindow(QStringLiteral("dbCalc"));
+  BusyCursor calcBusy(calc && calc->isVisible() ? calc : nullptr);
+  window->Fill(*grid);
+}
+
+}  // namespace hrs::app

@@ -1,0 +1,74 @@
+#include <algorithm>
+#include <iterator>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "cli/console_dialogs.h"
+#include "core/lists/master_lists.h"
+#include "core/lists/ranking_list.h"
+#include "core/lists/rating_history.h"
+
+namespace hrs::cli {
+
+namespace {
+
+void PrintList(CliContext& ctx, const ListViewContent& content) {
+  ctx.out << content.header << "\n";
+  for (const auto& line : content.lines) ctx.out << line << "\n";
+}
+
+void PrintGrid(CliContext& ctx, const HistoryGrid& grid) {
+  for (const auto& row : grid.rows) {
+    for (size_t c = 0; c < row.size(); ++c) ctx.out << (c > 0 ? "\t" : "") << row[c];
+    ctx.out << "\n";
+  }
+}
+
+int RunShow(CliContext& ctx) {
+  if (ctx.args.empty()) {
+    ctx.err << "hrs-cli show: which list? (hrs-cli show --help)\n";
+    return ExitUsage;
+  }
+  if (ctx.args.size() > 1) return UnexpectedArgument(ctx, "show", ctx.args[1]);
+  const std::string& which = ctx.args[0];
+  static const char* const known[] = {"ranking",    "master-id",    "master-mbship",
+                                      "master-name", "history-id", "history-name"};
+  if (std::find(std::begin(known), std::end(known), which) == std::end(known))
+    return UnexpectedArgument(ctx, "show", which);
+
+  Database db;
+  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  ConsoleDialogs dialogs(ctx.err);
+  if (which == "history-id" || which == "history-name") {
+    const auto grid =
+        ShowHistory(which == "history-id" ? HistoryOrder::BySysId : HistoryOrder::ByName, db, dialogs, ctx.clock);
+    if (grid) PrintGrid(ctx, *grid);
+    return ExitOk;
+  }
+  std::optional<ListViewContent> content;
+  if (which == "ranking") content = ShowRankingList(db, dialogs);
+  else if (which == "master-id") content = ShowMasterList(MasterOrder::BySysId, db, dialogs);
+  else if (which == "master-mbship") content = ShowMasterList(MasterOrder::ByMbShip, db, dialogs);
+  else content = ShowMasterList(MasterOrder::ByName, db, dialogs);
+  if (content) PrintList(ctx, *content);
+  return ExitOk;
+}
+
+}  // namespace
+
+Command ShowCommand() {
+  return {"show", "print a list of the View menu as the screen shows it",
+          "Usage: hrs-cli [--data DIR] show LIST\n\n"
+          "Prints a list of the View menu as its window shows it, the header first:\n"
+          "  ranking        the ranking list (with rank movements since the latest\n"
+          "                 snapshot in orank.hrs, when there is one)\n"
+          "  master-id      the master list by Sys Id\n"
+          "  master-mbship  the master list by membership number\n"
+          "  master-name    the master list by name\n"
+          "  history-id     the rating history grid by Sys Id, cells separated by a TAB\n"
+          "  history-name   the rating history grid by name\n"
+          "Nothing is written.\n",
+          RunShow};
+}
+
+}  // namespace hrs::cli

@@ -1,0 +1,50 @@
+#include "core/lists/list_columns.h"
+
+#include "core/text/align.h"
+#include "core/text/numeric.h"
+
+namespace hrs {
+
+std::string FitLeft(std::string_view text, size_t width) {
+  if (text.size() <= width) return LeftPad(text, width);
+  size_t cut = width;
+  // Back off to the first byte of a character.
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return LeftPad(text.substr(0, cut), width);
+}
+
+std::string FitRightText(std::string_view text, size_t width) {
+  if (text.size() <= width) return RightAlign(text, width);
+  std::string cut = FitLeft(text, width);
+  // A character of several bytes that did not fit leaves blanks at the end.
+  while (!cut.empty() && cut.back() == ' ') cut.pop_back();
+  return RightAlign(cut, width);
+}
+
+AdjustmentCounts CountedAdjustments(const PlayerRecord& player, bool exactCarried) {
+  AdjustmentCounts c{player.Won, player.Drawn, player.Lost};
+  const std::string& carried = player.CarriedCounts.str();
+  const bool holdsTotals = exactCarried ? carried.size() == 11 : carried.size() >= 11;
+  if (holdsTotals) {
+    c.won += static_cast<int>(LeadingNumber(std::string_view(carried).substr(0, 4)));
+    c.drawn += static_cast<int>(LeadingNumber(std::string_view(carried).substr(4, 3)));
+    c.lost += static_cast<int>(LeadingNumber(std::string_view(carried).substr(carried.size() - 4)));
+  }
+  return c;
+}
+
+std::string RatingMovement(const PlayerRecord& player) {
+  if (player.PrevRating > 0 && player.Rating > player.PrevRating)
+    return RightAlign(player.Rating - player.PrevRating, 4) + "+";
+  if (player.PrevRating > 0 && player.Rating < player.PrevRating)
+    return RightAlign(player.PrevRating - player.Rating, 4) + "-";
+  return std::string(5, ' ');
+}
+
+std::string RankMovement(int rank, int previousRank, size_t width) {
+  if (previousRank <= 0 || previousRank == rank) return {};
+  if (rank < previousRank) return RightAlign(previousRank - rank, width) + "+";
+  return RightAlign(rank - previousRank, width) + "-";
+}
+
+}  // namespace hrs

@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "core/data/player_record.h"
+
+namespace hrs {
+
+// A text left-aligned in exactly `width` characters: padded, or cut where it
+// is longer, so that the columns after it and the positions of a sort line
+// stay true. A cut never splits a character of several bytes.
+std::string FitLeft(std::string_view text, size_t width);
+
+// A text right-aligned in exactly `width` characters; a longer one keeps
+// its first characters.
+std::string FitRightText(std::string_view text, size_t width);
+
+struct AdjustmentCounts {
+  int won = 0, drawn = 0, lost = 0;
+  int Total() const { return won + drawn + lost; }
+};
+
+// Won, drawn and lost, with the totals carried from earlier years added when
+// the CarriedCounts text holds them: the screen list takes a text of exactly
+// 11 characters (exactCarried), the dynamic printout one of at least 11.
+AdjustmentCounts CountedAdjustments(const PlayerRecord& player, bool exactCarried);
+
+// The rating "+/-" column: the change since the snapshot in 4 characters and
+// its sign, or five blanks when there is none or no snapshot rating.
+std::string RatingMovement(const PlayerRecord& player);
+
+// The rank "+/-" column: the places gained or lost in `width` characters and
+// the sign; nothing when the rank is unchanged or the player was not ranked.
+std::string RankMovement(int rank, int previousRank, size_t width);
+
+}  // namespace hrs

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "support/fixed_clock.h"
+#include "support/temp_dir.h"
+
+namespace hrs::cli {
+namespace {
+
+using test::FixedClock;
+using test::TempDir;
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+struct PlayerCommands : ::testing::Test {
+  void SetUp() override { ASSERT_EQ(Cli({"init"}).status, ExitOk); }
+  CliRun Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    args.insert(args.begin(), {"--data", dir.path().string()});
+    const int status = RunCli(args, out, err, clock);
+    return {status, out.str(), err.str()};
+  }
+  TempDir dir;
+  FixedClock clock;
+};
+
+TEST_F(PlayerCommands, AddPlayerOnAnEmptyClubThenDeleteHim) {
+  auto r = Cli({"add-player", "Anna Berg", "--mbship", "12345"});
+  ASSERT_EQ(r.status, ExitOk) << r.err;
+  EXPECT_EQ(r.out, "1\n");
+  r = Cli({"add-player", "Bo Lund", "--no-mbship", "--info", "Tue, Thu", "--rating", "1750"});
+  ASSERT_EQ(r.status, ExitOk) << r.err;
+  EXPECT_EQ(r.out, "2\n");
+  EXPECT_EQ(dir.Read("player.hrs"), "1,\"Anna Berg\",\" \",12345,1600,1600,0,0,0,0,0,\r\n"
+                                    "2,\"Bo Lund\",\"Tue, Thu\",999999,1750,1750,0,0,0,0,0,\r\n");
+  EXPECT_EQ(dir.Read("ratstat.hrs"), "1600,0,0,0,0,0,0,0,0,0,0,0,0\r\n1750,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+
+  r = Cli({"delete-player", "1"});
+  ASSERT_EQ(r.status, ExitOk) << r.err;
+  EXPECT_EQ(r.out, "Deleted Sys Id 1 Anna Berg\n");
+  EXPECT_NE(dir.Read("player.hrs").find("1600,1600,99,"), std::string::npos);
+}
+
+TEST_F(PlayerCommands, RefusalsWriteNothing) {
+  ASSERT_EQ(Cli({"add-player", "Anna Berg", "--mbship", "12345"}).status, ExitOk);
+  const std::string before = dir.Read("player.hrs");
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* says;
+  } cases[] = {
+      {{"add-player", "Bo Lund"}, ExitUsage, "Usage: hrs-cli"},
+      {{"add-player", "Bo Lund", "--mbship", "1", "--no-mbship"}, ExitUsage, "once"},
+      {{"add-player", "B", "--no-mbship"}, ExitDataProblem, "The name must have at least 2 characters."},
+      {{"add-player", "Bo Lund", "--mbship", "12345"}, ExitDataProblem, "This membership number is used by\nSys No 1"},
+      {{"add-player", "Bo Lund", "--mbship", "9999"}, ExitDataProblem, "Membership number must be 5 - 8 digits"},
+      {{"add-player", "Bo Lund", "--no-mbship", "--rating", "2100"}, ExitDataProblem, "from 1600 to 2099"},
+      {{"delete-player", "5"}, ExitDataProblem, "There is no player with System ID 5"},
+      {{"delete-player"}, ExitUsage, "Usage: hrs-cli"},
+  };
+  for (const auto& c : cases) {
+    const CliRun r = Cli(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args[0] << " " << r.err;
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+  }
+  ASSERT_EQ(Cli({"delete-player", "1"}).status, ExitOk);
+  const CliRun twice = Cli({"delete-player", "1"});
+  EXPECT_EQ(twice.status, ExitDataProblem);
+  EXPECT_NE(twice.err.find("This player is deleted already"), std::string::npos);
+  EXPECT_NE(dir.Read("player.hrs"), before);
+}
+
+}  // namespace
+}  // namespace hrs::cli
