@@ -35,11 +35,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("List1"));
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setFont(QFont(QStringLiteral("Courier"), 10));
+  // Small enough that a heading (50 blanks and the title) and a body line of
+  // 85 characters fit the list of a window that may not grow wider.
+  QFont font(QStringLiteral("Courier"));
+  font.setPointSizeF(7.5);
+  list_->setFont(font);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setMaximumWidth(WidthTwips / TwipsPerPixel);
   resize(WidthTwips / TwipsPerPixel, HeightTwips / TwipsPerPixel);
 }
+
+QSize HelpWindow::sizeHint() const { return {WidthTwips / TwipsPerPixel, HeightTwips / TwipsPerPixel}; }
 
 void HelpWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);

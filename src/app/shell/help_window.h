@@ -17,6 +17,9 @@ class HelpWindow : public QWidget {
   // the chapter's heading is the top line.
   void ShowChapter(int menuIndex);
   QListWidget* List() const { return list_; }
+  // The opening size, 8500 x 5970 twips: the list is placed by hand, so
+  // there is no layout to tell the sub window how large to open.
+  QSize sizeHint() const override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

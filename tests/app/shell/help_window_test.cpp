@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,11 +23,21 @@ TEST(HelpWindow, FirstChoiceFillsLaterOnesScrollAndTheListCopies) {
   auto* help = qobject_cast<app::HelpWindow*>(f.window->FindChildWindow("Help"));
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->windowTitle(), QStringLiteral("ReadMe"));
+  EXPECT_EQ(help->size(), QSize(8500 / 15, 5970 / 15));  // opens at its own size, not shrunk
   QListWidget* list = help->findChild<QListWidget*>("List1");
   ASSERT_NE(list, nullptr);
   const int filled = list->count();
   EXPECT_GT(filled, 16 * 5);
   EXPECT_EQ(list->selectedItems().size(), 16);  // every heading
+  // At the opening size a heading and the longest body line are read without
+  // scrolling sideways; only the separators are wider.
+  const QFontMetrics metrics(list->font());
+  for (int i = 0; i < filled; ++i) {
+    const QString text = list->item(i)->text();
+    if (text == QString(144, '-')) continue;
+    EXPECT_LE(text.size(), 85) << i;
+    EXPECT_LE(metrics.horizontalAdvance(text), list->viewport()->width()) << i;
+  }
   // The heading is the top line, or as near the top as the list's end allows.
   auto atTop = [list](const QString& heading) {
     const auto found = list->findItems(heading, Qt::MatchEndsWith);
