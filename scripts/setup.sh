@@ -3,13 +3,15 @@
 # quick when everything is there already.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev
+          libqt6opengl6-dev
           fonts-liberation ccache xvfb xauth xdotool imagemagick poppler-utils)
 if [ "${HRS_SETUP_FUZZ:-}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
 if [ "${HRS_SETUP_MINIMAL:-}" = 1 ]; then
-  packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-liberation)
+  packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+            fonts-liberation)
 fi
 
 missing=()

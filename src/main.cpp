@@ -1,6 +1,10 @@
-// hrs [DATA_DIR]: the desktop program. The data directory is the current
-// directory, or the one given, which the program changes into first.
+// hrs [DATA_DIR | --desktop]: the desktop program. The data directory is the
+// current directory, or the one given, which the program changes into first.
+// The desktop menu's entry starts it with --desktop: the folder HRS in the
+// home folder, created empty on the first start so that start-up asks its
+// questions of a new club there.
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPrinter>
 #include <filesystem>
@@ -20,17 +24,23 @@ int main(int argc, char** argv) {
 
   const QStringList args = QApplication::arguments();
   if (args.size() > 2) {
-    QMessageBox::critical(nullptr, QString::fromLatin1(hrs::ProductTitle), QStringLiteral("Usage: hrs [DATA_DIR]"));
+    QMessageBox::critical(nullptr, QString::fromLatin1(hrs::ProductTitle),
+                          QStringLiteral("Usage: hrs [DATA_DIR | --desktop]"));
     return 2;
   }
   std::error_code ec;
   if (args.size() == 2) {
     // The bytes as given: a folder name need not be valid text.
-    std::filesystem::current_path(std::filesystem::path(argv[1]), ec);
+    std::filesystem::path dir(argv[1]);
+    if (args[1] == QLatin1String("--desktop")) {
+      dir = std::filesystem::path(QDir::homePath().toStdString()) / "HRS";
+      std::filesystem::create_directories(dir, ec);
+    }
+    if (!ec) std::filesystem::current_path(dir, ec);
     if (ec) {
       QMessageBox::critical(nullptr, QString::fromLatin1(hrs::ProductTitle),
                             QStringLiteral("The data directory %1 cannot be opened:\n%2")
-                                .arg(args[1], QString::fromStdString(ec.message())));
+                                .arg(QString::fromStdString(dir.string()), QString::fromStdString(ec.message())));
       return 2;
     }
   }

@@ -21,6 +21,11 @@ const std::vector<Command>& Commands() {
       PrintCommand(),
       AddPlayerCommand(),
       DeletePlayerCommand(),
+      SearchCommand(),
+      ResultsCommand(),
+      DeleteResultCommand(),
+      NewYearCommand(),
+      ResetRatingsCommand(),
   };
   return commands;
 }

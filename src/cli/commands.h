@@ -15,5 +15,10 @@ Command ShowCommand();
 Command PrintCommand();
 Command AddPlayerCommand();
 Command DeletePlayerCommand();
+Command SearchCommand();
+Command ResultsCommand();
+Command DeleteResultCommand();
+Command NewYearCommand();
+Command ResetRatingsCommand();
 
 }  // namespace hrs::cli

@@ -4,6 +4,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
+#include "core/lists/list_export.h"
 #include "core/lists/master_lists.h"
 #include "core/lists/ranking_list.h"
 #include "core/lists/rating_history.h"
@@ -24,13 +25,33 @@ void PrintGrid(CliContext& ctx, const HistoryGrid& grid) {
   }
 }
 
+enum class Output { Screen, Csv, Html };
+
+void PrintTable(CliContext& ctx, Output output, const ExportTable& table, const Database& db) {
+  ctx.out << (output == Output::Csv ? ExportCsv(table) : ExportHtml(table, db.setup.ListName.str(), ctx.clock.Today()));
+}
+
 int RunShow(CliContext& ctx) {
-  if (ctx.args.empty()) {
+  Output output = Output::Screen;
+  std::vector<std::string> rest;
+  for (const auto& arg : ctx.args) {
+    if (arg == "--csv" || arg == "--html") {
+      const Output wanted = arg == "--csv" ? Output::Csv : Output::Html;
+      if (output != Output::Screen && output != wanted) {
+        ctx.err << "hrs-cli show: --csv and --html exclude each other\n";
+        return ExitUsage;
+      }
+      output = wanted;
+    } else {
+      rest.push_back(arg);
+    }
+  }
+  if (rest.empty()) {
     ctx.err << "hrs-cli show: which list? (hrs-cli show --help)\n";
     return ExitUsage;
   }
-  if (ctx.args.size() > 1) return UnexpectedArgument(ctx, "show", ctx.args[1]);
-  const std::string& which = ctx.args[0];
+  if (rest.size() > 1) return UnexpectedArgument(ctx, "show", rest[1]);
+  const std::string& which = rest[0];
   static const char* const known[] = {"ranking",    "master-id",    "master-mbship",
                                       "master-name", "history-id", "history-name"};
   if (std::find(std::begin(known), std::end(known), which) == std::end(known))
@@ -42,7 +63,8 @@ int RunShow(CliContext& ctx) {
   if (which == "history-id" || which == "history-name") {
     const auto grid =
         ShowHistory(which == "history-id" ? HistoryOrder::BySysId : HistoryOrder::ByName, db, dialogs, ctx.clock);
-    if (grid) PrintGrid(ctx, *grid);
+    if (grid && output == Output::Screen) PrintGrid(ctx, *grid);
+    else if (grid) PrintTable(ctx, output, GridExportTable(*grid), db);
     return ExitOk;
   }
   std::optional<ListViewContent> content;
@@ -50,7 +72,8 @@ int RunShow(CliContext& ctx) {
   else if (which == "master-id") content = ShowMasterList(MasterOrder::BySysId, db, dialogs);
   else if (which == "master-mbship") content = ShowMasterList(MasterOrder::ByMbShip, db, dialogs);
   else content = ShowMasterList(MasterOrder::ByName, db, dialogs);
-  if (content) PrintList(ctx, *content);
+  if (content && output == Output::Screen) PrintList(ctx, *content);
+  else if (content) PrintTable(ctx, output, ListExportTable(*content), db);
   return ExitOk;
 }
 
@@ -58,7 +81,7 @@ int RunShow(CliContext& ctx) {
 
 Command ShowCommand() {
   return {"show", "print a list of the View menu as the screen shows it",
-          "Usage: hrs-cli [--data DIR] show LIST\n\n"
+          "Usage: hrs-cli [--data DIR] show LIST [--csv | --html]\n\n"
           "Prints a list of the View menu as its window shows it, the header first:\n"
           "  ranking        the ranking list (with rank movements since the latest\n"
           "                 snapshot in orank.hrs, when there is one)\n"
@@ -67,6 +90,8 @@ Command ShowCommand() {
           "  master-name    the master list by name\n"
           "  history-id     the rating history grid by Sys Id, cells separated by a TAB\n"
           "  history-name   the rating history grid by name\n"
+          "--csv prints the list as CSV for a spreadsheet (the headings, then one row\n"
+          "a line, UTF-8), --html as a web page with the rating list's name and the date.\n"
           "Nothing is written.\n",
           RunShow};
 }

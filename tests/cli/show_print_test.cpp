@@ -55,6 +55,30 @@ TEST(ShowCommand, ScreenListsHeaderFirstAndTheGridWithTabs) {
   EXPECT_EQ(club.Cli({"show"}).status, 1);
 }
 
+TEST(ShowCommand, CsvAndHtmlOfTheListsAndTheGrid) {
+  SavedListsClub club;
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{"show", "ranking", "--csv"}, "Rank,Id,Name,Rating,+/-\r\n1,1,Anna,1600,\r\n2,2,Bert,1550,\r\n"},
+           {{"show", "--csv", "master-mbship"}, "MbShip,Id,Name,Rate\r\n24061,1,Anna,1600\r\n999999,2,Bert,1550\r\n"},
+           {{"show", "history-id", "--csv"},
+            "Id,Name,Start,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec\r\n"
+            "1,Anna,1600,1590,1600,0,0,0,0,0,0,0,0,0,0\r\n2,Bert,1550,1540,1550,0,0,0,0,0,0,0,0,0,0\r\n"}}) {
+    const auto run = club.Cli(c.args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, c.out);
+  }
+  const auto html = club.Cli({"show", "master-name", "--html"});
+  EXPECT_EQ(html.status, 0);
+  EXPECT_EQ(html.out.rfind("<!DOCTYPE html>\n", 0), 0u);
+  EXPECT_NE(html.out.find("<h1>Halvik Club</h1>\n<h2>Master List by Name</h2>\n<p class=\"date\">2026-12-08</p>"),
+            std::string::npos);
+  EXPECT_EQ(club.Cli({"show", "ranking", "--csv", "--html"}).status, 1);
+}
+
 TEST(PrintCommand, PagesAsTextAndTheSnapshotOnlyWhenAsked) {
   SavedListsClub club;
   for (int i = 0; i < 60; ++i) club.Add("Extra " + std::to_string(i), 1400);

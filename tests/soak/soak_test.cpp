@@ -174,6 +174,37 @@ struct Club {
     log[month].insert(log[month].end(), batch.begin(), batch.end());
   }
 
+  // Deletes a filed result as the Utilities do; the log loses the first
+  // line standing for it (a draw whatever the order of the two ids).
+  void DeleteResult(std::mt19937& rnd, const std::string& step) {
+    std::vector<int> filled;
+    for (int m = 1; m <= 12; ++m)
+      if (!log[m].empty()) filled.push_back(m);
+    if (filled.empty()) return;
+    const int m = filled[rnd() % filled.size()];
+    const Transaction chosen = log[m][rnd() % log[m].size()];
+    // Now and then one with the ids the other way round.
+    const bool swap = rnd() % 4 == 0;
+    const Transaction asked{chosen.date, swap ? chosen.secondId : chosen.firstId,
+                            swap ? chosen.firstId : chosen.secondId, chosen.code};
+    std::vector<std::string> args = {"delete-result", asked.date, asked.firstId, asked.secondId};
+    if (asked.IsDraw()) args.push_back("--draw");
+    const CliRun run = Cli(dir.path(), args);
+    auto& lines = log[m];
+    const auto match = std::find_if(lines.begin(), lines.end(), [&](const Transaction& t) {
+      if (t.date != asked.date || t.IsDraw() != asked.IsDraw()) return false;
+      if (t.firstId == asked.firstId && t.secondId == asked.secondId) return true;
+      return asked.IsDraw() && t.firstId == asked.secondId && t.secondId == asked.firstId;
+    });
+    if (match == lines.end()) {
+      ASSERT_EQ(run.status, 2) << step << "\n" << run.out;
+      ASSERT_NE(run.out.find("Transaction not found in a month file"), std::string::npos) << run.out;
+      return;
+    }
+    ASSERT_EQ(run.status, 0) << step << "\n" << run.out;
+    lines.erase(match);
+  }
+
   // What must hold after every step, killed or not.
   void Check(const std::string& step, bool completed) {
     const auto where = dir.Location();
@@ -210,7 +241,7 @@ TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
   int killed = 0, completedLater = 0;
   for (int op = 0; op < operations; ++op) {
     const std::string step = "operation " + std::to_string(op);
-    switch (rnd() % 6) {
+    switch (rnd() % 8) {
       case 0:
       case 1:
       case 2:
@@ -240,6 +271,18 @@ TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
         const size_t at = run.out.find("Active");
         ASSERT_NE(at, std::string::npos) << run.out;
         ASSERT_EQ(std::atoi(run.out.c_str() + at + 6), club.players.ActiveCount) << run.out;
+        break;
+      }
+      case 6:
+        club.DeleteResult(rnd, step + " (delete result)");
+        club.Check(step + " (delete result)", false);
+        break;
+      case 7: {
+        // The rating year is the calendar year: the conversion is refused and changes nothing.
+        const CliRun run = Cli(club.dir.path(), {"new-year", rnd() % 2 ? "--carry" : "--no-carry"});
+        ASSERT_EQ(run.status, 2) << step << "\n" << run.out;
+        ASSERT_NE(run.out.find("Maybe your System Clock is not running correctly."), std::string::npos) << run.out;
+        club.Check(step + " (new year refused)", false);
         break;
       }
     }

@@ -1,14 +1,18 @@
 #include "app/lists/history_window.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "app/lists/fixed_heading_grid.h"
+#include "app/lists/rating_chart_window.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
 #include "app/shell/mdi_form.h"
+#include "core/lists/list_export.h"
 #include "core/shell/window_arrangement.h"
 
 namespace hrs::app {
@@ -34,11 +38,24 @@ HistoryWindow::HistoryWindow(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(grid1_);
+
+  auto* exportAction = new QAction(QStringLiteral("Export..."), this);
+  exportAction->setObjectName("mnuExport");
+  grid1_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  grid1_->addAction(exportAction);
+  connect(exportAction, &QAction::triggered, this, [this] {
+    if (onExport) onExport();
+  });
+  connect(grid1_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+    if (row < 1 || static_cast<size_t>(row) >= shown_.rows.size() || !onPlayerChosen) return;
+    onPlayerChosen(std::atoi(shown_.rows[static_cast<size_t>(row)][0].c_str()));
+  });
 }
 
 QSize HistoryWindow::sizeHint() const { return {TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips)}; }
 
 void HistoryWindow::Fill(const HistoryGrid& grid) {
+  shown_ = grid;
   setWindowTitle(ToQt(grid.caption));
   grid1_->clearContents();
   grid1_->setRowCount(grid.rowCount);
@@ -65,6 +82,8 @@ void ShowHistoryWindow(AppContext& ctx, HistoryOrder order) {
     else open->close();
   }
   auto* window = new HistoryWindow;
+  window->onPlayerChosen = [&ctx](int sysId) { ShowRatingChart(ctx, sysId); };
+  window->onExport = [&ctx, window] { ExportList(GridExportTable(window->shown()), ctx.db, ctx.dialogs, ctx.clock); };
   ctx.OpenChild(window);
   BusyCursor mainBusy(&ctx.mainWindow);
   BusyCursor gridBusy(window->grid());

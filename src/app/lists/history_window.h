@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 
 #include "core/lists/rating_history.h"
 
@@ -18,12 +19,19 @@ class HistoryWindow : public QWidget {
   // Fills the grid; the first rows are painted as they come.
   void Fill(const HistoryGrid& grid);
   FixedHeadingGrid* grid() const { return grid1_; }
+  const HistoryGrid& shown() const { return shown_; }
+
+  // A double click on a player's row, with his Sys Id; the context menu's
+  // "Export...".
+  std::function<void(int sysId)> onPlayerChosen;
+  std::function<void()> onExport;
 
  protected:
   QSize sizeHint() const override;
 
  private:
   FixedHeadingGrid* grid1_;
+  HistoryGrid shown_;
 };
 
 // View, "Rating History by ..." and the Calculate Ratings window's history

@@ -1,5 +1,6 @@
 #include "app/lists/list_view_window.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -9,6 +10,7 @@
 #include "app/lists/list_header.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
+#include "core/lists/list_export.h"
 
 namespace hrs::app {
 
@@ -28,6 +30,14 @@ ListViewWindow::ListViewWindow(QWidget* parent) : QWidget(parent) {
   layout->setSpacing(2);
   layout->addWidget(label1_);
   layout->addWidget(list1_, 1);
+
+  auto* exportAction = new QAction(QStringLiteral("Export..."), this);
+  exportAction->setObjectName("mnuExport");
+  list1_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  list1_->addAction(exportAction);
+  connect(exportAction, &QAction::triggered, this, [this] {
+    if (onExport) onExport();
+  });
 }
 
 QSize ListViewWindow::sizeHint() const {
@@ -37,6 +47,7 @@ QSize ListViewWindow::sizeHint() const {
 }
 
 void ListViewWindow::ShowContent(const ListViewContent& content) {
+  shown_ = content;
   label1_->clear();
   list1_->clear();
   setWindowTitle(ToQt(content.caption));
@@ -63,6 +74,9 @@ ListViewWindow* ShowInListWindow(AppContext& ctx, const ListViewContent& content
     }
   } else {
     window = new ListViewWindow;
+    window->onExport = [&ctx, window] {
+      ExportList(ListExportTable(window->shown()), ctx.db, ctx.dialogs, ctx.clock);
+    };
     ctx.OpenChild(window);
   }
   window->ShowContent(content);

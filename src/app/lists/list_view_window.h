@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 
 #include "core/lists/list_view.h"
 
@@ -22,6 +23,10 @@ class ListViewWindow : public QWidget {
 
   QListWidget* list() const { return list1_; }
   QLabel* header() const { return label1_; }
+  const ListViewContent& shown() const { return shown_; }
+
+  // The list's context menu, "Export...".
+  std::function<void()> onExport;
 
  protected:
   QSize sizeHint() const override;
@@ -29,6 +34,7 @@ class ListViewWindow : public QWidget {
  private:
   QLabel* label1_;
   QListWidget* list1_;
+  ListViewContent shown_;
 };
 
 // Opens dbListView (or takes the open one, restored to its normal size)

@@ -1,5 +1,7 @@
 #include "app/platform/qt_print_job.h"
 
+#include <algorithm>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -87,6 +89,18 @@ void QtPrintJob::PrintLine(const std::string& text) {
   if (y_ > 0 && y_ + lineHeight_ > printer_.height()) NewPage();
   if (!text.empty()) painter_->drawText(0, y_ + ascent_, ToQt(text));
   y_ += lineHeight_;
+}
+
+void QtPrintJob::DrawPicture(const std::function<double(QPainter&, const QRectF&)>& draw, double pageShare) {
+  if (!Begin()) return;
+  const int wanted = static_cast<int>(printer_.height() * pageShare);
+  if (y_ > 0 && printer_.height() - y_ < wanted / 2) NewPage();
+  const int height = std::min(wanted, printer_.height() - y_);
+  painter_->save();
+  const double used = draw(*painter_, QRectF(0, y_, printer_.width(), height));
+  painter_->restore();
+  painter_->setFont(font_);
+  y_ += static_cast<int>(std::clamp(used, 0.0, static_cast<double>(height)));
 }
 
 void QtPrintJob::NewPage() {

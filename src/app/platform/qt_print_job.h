@@ -1,6 +1,8 @@
 #pragma once
 #include <QFont>
+#include <QRectF>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "core/platform/print_job.h"
@@ -28,6 +30,12 @@ class QtPrintJob : public PrintJob {
   int PageNumber() const override { return page_; }
   Orientation CurrentOrientation() const override;
   std::string DocumentFile() const override;
+
+  // A picture drawn across the page below the lines printed so far, in a
+  // box of at most `pageShare` of the page's height (less when the page has
+  // less room left); draw returns the height it took, and the next line goes
+  // under that.
+  void DrawPicture(const std::function<double(QPainter&, const QRectF&)>& draw, double pageShare);
 
   // False when the printer could not be opened; the lines are then lost
   // and EndDoc reports the document not printed.

@@ -12,6 +12,7 @@
 #include "app/shell/app_context.h"
 #include "app/shell/help_window.h"
 #include "app/tournament/local_window.h"
+#include "app/utilities/util_window.h"
 
 namespace hrs::app {
 
@@ -24,6 +25,7 @@ using ActionTable = std::map<std::string, MenuAction, std::less<>>;
 //   {"dbSetup", [](AppContext& ctx) -> QWidget* { return new SetupWindow(ctx); }},
 FormTable& Forms() {
   static FormTable forms = {
+      {"dbUtil", [](AppContext& ctx) -> QWidget* { return new UtilWindow(ctx); }},
       {"dbSetup", [](AppContext& ctx) -> QWidget* {
          return new SetupWindow(ctx.db, ctx.dialogs, ctx.clock, [&ctx] { ctx.RefreshStatus(); });
        }},

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "core/data/data_backup.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
 #include "core/data/setup_file.h"
@@ -43,7 +44,7 @@ bool CanOpen(const fs::path& path) {
 
 }  // namespace
 
-RollBack RollBackRatingYear(Database& db, int year, Dialogs& dialogs) {
+RollBack RollBackRatingYear(Database& db, int year, Dialogs& dialogs, const Clock& clock) {
   dialogs.Beep();
   if (dialogs.Message(RollBackQuestion(year), Buttons::YesNo, Icon::Question, "Rating year roll-back") !=
       Answer::Yes)
@@ -68,9 +69,16 @@ RollBack RollBackRatingYear(Database& db, int year, Dialogs& dialogs) {
     return RollBack::Failed;
   }
   // The player file and the year in the setup change together or not at all.
+  const DataBackup backup = BackUpDataFiles(where, clock, {PlayerFile, SetupFile, OldPlayerFileName(year)});
+  if (!backup.Made()) {
+    dialogs.Beep();
+    dialogs.Message(BackupFailedMessage(backup), Buttons::Ok, Icon::Critical, "Change of rating year");
+    return RollBack::Failed;
+  }
   SetupRecord setup = db.setup;
   setup.RatingYear = static_cast<int16_t>(year);
   if (auto error = WriteFilesTogether({{playerFile, *bytes}, {where.DataPath(SetupFile), SetupFileBytes(setup)}})) {
+    DiscardBackup(where, backup);
     if (error->rfind("Cannot replace " + playerFile.string(), 0) == 0) {
       OldFileNotFound(dialogs);
     } else {
@@ -84,7 +92,7 @@ RollBack RollBackRatingYear(Database& db, int year, Dialogs& dialogs) {
   fs::remove(oldFile, ec);
   db.players = std::move(restored);
   db.setup = setup;
-  dialogs.Message("Change back of rating year successfully implemented");
+  dialogs.Message("Change back of rating year successfully implemented\r" + BackupLine(backup));
   return RollBack::Done;
 }
 

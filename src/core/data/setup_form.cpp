@@ -98,7 +98,7 @@ SetupSaveOutcome SaveSetupForm(SetupFields& fields, Database& db, Dialogs& dialo
       return run.Stop(2);
     }
     if (year < s.RatingYear) {
-      switch (RollBackRatingYear(db, static_cast<int>(year), dialogs)) {
+      switch (RollBackRatingYear(db, static_cast<int>(year), dialogs, clock)) {
         case RollBack::Done:
           break;
         case RollBack::Declined:

@@ -47,4 +47,13 @@ std::string RankMovement(int rank, int previousRank, size_t width) {
   return RightAlign(rank - previousRank, width) + "-";
 }
 
+std::string SignedCell(std::string_view movement) {
+  const size_t first = movement.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const std::string_view text = movement.substr(first);
+  if (text.size() > 1 && (text.back() == '+' || text.back() == '-'))
+    return std::string(1, text.back()) + std::string(text.substr(0, text.size() - 1));
+  return std::string(text);
+}
+
 }  // namespace hrs

@@ -33,4 +33,7 @@ std::string RatingMovement(const PlayerRecord& player);
 // the sign; nothing when the rank is unchanged or the player was not ranked.
 std::string RankMovement(int rank, int previousRank, size_t width);
 
+// A movement column as a cell of its own: "  12+" as "+12", blanks as "".
+std::string SignedCell(std::string_view movement);
+
 }  // namespace hrs

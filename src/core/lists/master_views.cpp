@@ -7,13 +7,17 @@ namespace hrs {
 
 namespace {
 
-std::vector<std::string> SortedLines(std::vector<SortedList::Item> items) {
+// The lines in their order, and the cells of each line's player.
+template <typename CellsOf>
+void AddSorted(std::vector<SortedList::Item> items, ListViewContent& view, CellsOf cellsOf) {
   SortedList list;
   list.AddAll(std::move(items));
-  std::vector<std::string> lines;
-  lines.reserve(list.Size());
-  for (const auto& item : list.Items()) lines.push_back(item.line);
-  return lines;
+  view.lines.reserve(list.Size());
+  view.cells.reserve(list.Size());
+  for (const auto& item : list.Items()) {
+    view.lines.push_back(item.line);
+    view.cells.push_back(cellsOf(item.value));
+  }
 }
 
 }  // namespace
@@ -31,11 +35,17 @@ ListViewContent MasterListView(MasterOrder order, const Database& db) {
       view.lines.reserve(static_cast<size_t>(players.PlayerCount));
       for (int id = 1; id <= players.PlayerCount; ++id) {
         const PlayerRecord& p = players[id];
-        if (p.Status == StatusVoid) view.lines.push_back(RightAlign(id, 4) + " Void");
-        else
+        if (p.Status == StatusVoid) {
+          view.lines.push_back(RightAlign(id, 4) + " Void");
+          view.cells.push_back({std::to_string(id), "Void", "", ""});
+        } else {
           view.lines.push_back(RightAlign(id, 4) + " " + FitLeft(p.Name.str(), 28) + RightAlign(p.Rating, 5) +
                                RightAlign(p.MbShipNo, 8));
+          view.cells.push_back(
+              {std::to_string(id), p.Name.str(), std::to_string(p.Rating), std::to_string(p.MbShipNo)});
+        }
       }
+      view.headings = {"Id", "Name", "Rate", "MbShip"};
       break;
     case MasterOrder::ByMbShip:
       view.caption = "Master List by MbShip No";
@@ -47,7 +57,11 @@ ListViewContent MasterListView(MasterOrder order, const Database& db) {
                              RightAlign(p.Rating, 5),
                          id});
       }
-      view.lines = SortedLines(std::move(items));
+      view.headings = {"MbShip", "Id", "Name", "Rate"};
+      AddSorted(std::move(items), view, [&](int id) -> std::vector<std::string> {
+        const PlayerRecord& p = players[id];
+        return {std::to_string(p.MbShipNo), std::to_string(id), p.Name.str(), std::to_string(p.Rating)};
+      });
       break;
     case MasterOrder::ByName:
       view.caption = "Master List by Name";
@@ -59,7 +73,12 @@ ListViewContent MasterListView(MasterOrder order, const Database& db) {
                              RightAlign(p.MbShipNo, 8) + " " + FitLeft(p.Info.str(), 10),
                          id});
       }
-      view.lines = SortedLines(std::move(items));
+      view.headings = {"Name", "Id", "Rate", "MbShip", "Info"};
+      AddSorted(std::move(items), view, [&](int id) -> std::vector<std::string> {
+        const PlayerRecord& p = players[id];
+        return {p.Name.str(), std::to_string(id), std::to_string(p.Rating), std::to_string(p.MbShipNo),
+                p.Info.str()};
+      });
       break;
   }
   return view;

@@ -41,16 +41,26 @@ ListViewContent RankingListView(const Database& db, const std::optional<PrevRank
     ranks = PreviousRanks(*previous);
   }
   view.lines.reserve(list.Size());
+  view.cells.reserve(list.Size());
   int rank = 1;
   for (size_t i = list.Size(); i-- > 0; ++rank) {
     const int id = list[i].value;
     const PlayerRecord& p = players[id];
     std::string line = RightAlign(rank, 4) + RightAlign(id, 5) + " " + FitLeft(p.Name.str(), 28) +
                        RightAlign(p.Rating, 5) + RatingMovement(p);
-    if (previous) line += RankMovement(rank, ranks[static_cast<size_t>(id)], 5);
+    std::vector<std::string> cells{std::to_string(rank), std::to_string(id), p.Name.str(), std::to_string(p.Rating),
+                                   SignedCell(RatingMovement(p))};
+    if (previous) {
+      const std::string movement = RankMovement(rank, ranks[static_cast<size_t>(id)], 5);
+      line += movement;
+      cells.push_back(SignedCell(movement));
+    }
     view.lines.push_back(std::move(line));
+    view.cells.push_back(std::move(cells));
   }
   view.header = " Rank  Id  Name" + std::string(23, ' ') + "Rating  +/- Rank+/-";
+  view.headings = {"Rank", "Id", "Name", "Rating", "+/-"};
+  if (previous) view.headings.push_back("Rank+/-");
   return view;
 }
 

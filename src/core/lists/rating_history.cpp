@@ -5,6 +5,7 @@
 #include "core/lists/list_columns.h"
 #include "core/lists/list_view.h"
 #include "core/lists/printer_setup.h"
+#include "core/lists/rating_chart.h"
 #include "core/text/align.h"
 #include "core/text/pager.h"
 #include "core/text/sorted_list.h"
@@ -44,12 +45,13 @@ HistoryGrid RatingHistoryGrid(HistoryOrder order, const Database& db, const Cloc
   const std::vector<int> ids = HistoryPlayers(order, db.players);
   grid.rows.reserve(ids.size() + 1);
   for (int id : ids) {
-    const PlayerRecord& p = db.players[id];
+    const PlayerHistory history = PlayerRatingHistory(db, id, last);
     std::array<std::string, HistoryColumns> row;
     row[0] = std::to_string(id);
-    row[1] = p.Name.str();
-    row[2] = std::to_string(p.StartRating);
-    for (int m = 1; m <= last; ++m) row[static_cast<size_t>(m) + 2] = std::to_string(db.stats.At(id, m + 1));
+    row[1] = history.name;
+    row[2] = std::to_string(history.start);
+    for (int m = 1; m <= last; ++m)
+      row[static_cast<size_t>(m) + 2] = std::to_string(history.months[static_cast<size_t>(m - 1)]);
     grid.rows.push_back(std::move(row));
   }
   return grid;

@@ -13,6 +13,7 @@
 #include "core/data/transaction_names.h"
 #include "core/rating/fast_month_list.h"
 #include "core/rating/month_list.h"
+#include "core/rating/months_ahead.h"
 #include "core/rating/player_identifier.h"
 #include "core/rating/rating_run.h"
 #include "core/text/rounding.h"
@@ -155,13 +156,19 @@ CalculationOutcome CalculateRatings(Database& db, int startMonth, int endMonth, 
   }
 
   const PlayerIdentifier identify(players);
-  FastMonthList fast(identify);
   long long collected = 0;
-  for (int month = startMonth; month <= endMonth; ++month) {
-    tell(CalculationStep::Month, MonthProgressLabel(setup.RatingYear, month));
-    run.RateMonth(MonthEntries(db, month, *tournaments, today, identify,
-                                 reading == MonthReading::Fast ? &fast : nullptr, collected));
-    for (int id = 1; id <= count; ++id) db.stats.At(id, month + 1) = StoredRating(run.Running(id));
+  {
+    MonthsAhead months(startMonth, endMonth, reading == MonthReading::Fast ? ReadingThreads() : 0,
+                       [&](int month, FastMonthList* fast, long long& n) {
+                         return MonthEntries(db, month, *tournaments, today, identify,
+                                             reading == MonthReading::Straightforward ? nullptr : fast, n);
+                       },
+                       identify);
+    for (int month = startMonth; month <= endMonth; ++month) {
+      tell(CalculationStep::Month, MonthProgressLabel(setup.RatingYear, month));
+      run.RateMonth(months.Take(month, collected));
+      for (int id = 1; id <= count; ++id) db.stats.At(id, month + 1) = StoredRating(run.Running(id));
+    }
   }
 
   long long elapsed = WholeSeconds(clock) - startTime;

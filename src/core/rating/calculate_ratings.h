@@ -15,10 +15,12 @@ enum class CalculationStep { Initializing, Month, Finished };
 using CalculationProgress = std::function<void(CalculationStep step, const std::string& label)>;
 
 // How the month files are read: the quick reader for lines of the usual
-// shape (falling back to the plain one for a month with any other line), or
-// the plain reader (the write-form codec and the sorted list of item texts).
-// Both give the same ratings to the last bit.
-enum class MonthReading { Fast, Straightforward };
+// shape (falling back to the plain one for a month with any other line),
+// with the months read ahead on the machine's other cores while the earlier
+// ones are rated (Fast) or one after the other (FastInOrder); or the plain
+// reader (the write-form codec and the sorted list of item texts). All give
+// the same ratings to the last bit.
+enum class MonthReading { Fast, FastInOrder, Straightforward };
 
 struct CalculationOutcome {
   // The operator chose not to go on at the "not validated" question:

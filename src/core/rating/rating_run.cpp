@@ -1,13 +1,8 @@
 #include "core/rating/rating_run.h"
 
 #include <cmath>
-#include <limits>
 
 namespace hrs {
-
-namespace {
-constexpr int MemoRange = 8192;
-}
 
 RatingRun::RatingRun(int playerCount, int firstRating, int winFactor, const RatingGroups& groups)
     : playerCount_(playerCount),
@@ -21,15 +16,7 @@ RatingRun::RatingRun(int playerCount, int firstRating, int winFactor, const Rati
       losses_(static_cast<size_t>(playerCount) + 1, 0),
       dayRating_(static_cast<size_t>(playerCount) + 1, firstRating),
       dayK_(static_cast<size_t>(playerCount) + 1, groups.K(firstRating)),
-      expectancy_(2 * MemoRange + 1, std::numeric_limits<double>::quiet_NaN()) {}
-
-double RatingRun::Expectancy(int r1, int r2) {
-  const long long diff = static_cast<long long>(r2) - r1;
-  if (diff < -MemoRange || diff > MemoRange) return WinExpectancy(r1, r2, winFactor_);
-  double& slot = expectancy_[static_cast<size_t>(diff + MemoRange)];
-  if (std::isnan(slot)) slot = WinExpectancy(r1, r2, winFactor_);
-  return slot;
-}
+      expectancy_(winFactor) {}
 
 void RatingRun::ApplyDay() {
   for (size_t id = 1; id <= static_cast<size_t>(playerCount_); ++id) {
@@ -59,7 +46,7 @@ void RatingRun::Rate(const RatedEntry& e) {
   // Unknown players sit in row 0 with the first rating.
   const auto a = static_cast<size_t>(e.first);
   const auto b = static_cast<size_t>(e.second);
-  const double we1 = Expectancy(dayRating_[a], dayRating_[b]);
+  const double we1 = expectancy_(dayRating_[a], dayRating_[b]);
   // One side's adjustment: K x (score - expectancy), and its count.
   auto adjust = [this](size_t i, double score, double we, std::vector<int>& count) {
     today_[i] += dayK_[i] * (score - we);

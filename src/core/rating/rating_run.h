@@ -32,7 +32,6 @@ class RatingRun {
   void StartDay();
   void SetDayRating(size_t id);
   void Rate(const RatedEntry& e);
-  double Expectancy(int r1, int r2);
 
   int playerCount_;
   int firstRating_;
@@ -43,9 +42,7 @@ class RatingRun {
   // Per Sys Id the rating and K of the current day; row 0 is the unknown player.
   std::vector<int> dayRating_, dayK_;
   bool firstMonth_ = true;
-  // The expectancy depends on the rating difference only; each one is worked
-  // out once by the same formula, so the values are the same to the last bit.
-  std::vector<double> expectancy_;
+  ExpectancyTable expectancy_;
   long long calculations_ = 0;
   bool bypassed_ = false;
 };

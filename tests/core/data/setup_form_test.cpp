@@ -318,10 +318,15 @@ TEST_F(RollBackTest, WithTheOldPlayerFile) {
   EXPECT_EQ(calls[0].buttons, Buttons::YesNo);
   EXPECT_EQ(calls[0].icon, Icon::Question);
   EXPECT_EQ(calls[0].title, "Rating year roll-back");
-  EXPECT_EQ(calls[1].text, "Change back of rating year successfully implemented");
+  EXPECT_EQ(calls[1].text, "Change back of rating year successfully implemented\r"
+                           "The files as they were before are kept in the folder backup/20261208-143000.");
   EXPECT_EQ(calls[2].text, "Setup saved");
   EXPECT_EQ(dir.Read("player.hrs"), oldBytes);
   EXPECT_FALSE(dir.Exists("player2025.hrs"));
+  // The kept copies are the files before the roll-back.
+  EXPECT_EQ(dir.Read("backup/20261208-143000/player2025.hrs"), oldBytes);
+  EXPECT_TRUE(dir.Exists("backup/20261208-143000/player.hrs"));
+  EXPECT_TRUE(dir.Exists("backup/20261208-143000/rfast.hrs"));
   EXPECT_EQ(OnFile().RatingYear, 2025);
   // The table in memory is the restored one.
   EXPECT_EQ(db.players.PlayerCount, 1);

@@ -16,6 +16,7 @@
 #include "core/data/transaction_deletion.h"
 #include "core/shell/window_arrangement.h"
 #include "core/rating/rating_club.h"
+#include "core/utilities/new_year.h"
 
 namespace hrs {
 namespace {
@@ -63,7 +64,12 @@ TEST(WriteFaults, EveryRewriteAndAppendFailingAtEveryStepLosesNothing) {
        [](test::RatingClub& c) {
          c.db.setup.RatingYear = 1998;
          c.dialogs.Answer(Answer::Yes);
-         return RollBackRatingYear(c.db, 1997, c.dialogs) == RollBack::Failed;
+         return RollBackRatingYear(c.db, 1997, c.dialogs, c.clock) == RollBack::Failed;
+       }},
+      {"new year conversion",
+       [](test::RatingClub& c) {
+         c.db.setup.RatingYear = 1996;
+         return RunNewYearConversion(c.db, c.dialogs, c.clock) == NewYear::Failed;
        }},
   };
   int tried = 0;

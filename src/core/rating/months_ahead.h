@@ -1,0 +1,56 @@
+#pragma once
+#include <condition_variable>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "core/rating/fast_month_list.h"
+#include "core/rating/month_list.h"
+
+namespace hrs {
+
+// Reads the months of a calculation ahead of the rating: a month's list does
+// not depend on the ratings, so other cores can read and sort the next
+// months while the current one is rated. The rating itself takes them in
+// order, one by one.
+class MonthsAhead {
+ public:
+  using Reader = std::function<std::vector<RatedEntry>(int month, FastMonthList* fast, long long& collected)>;
+
+  // threads 0: every month is read when it is taken, on the calling thread.
+  MonthsAhead(int firstMonth, int lastMonth, int threads, Reader read, const PlayerIdentifier& identify);
+  ~MonthsAhead();
+  MonthsAhead(const MonthsAhead&) = delete;
+  MonthsAhead& operator=(const MonthsAhead&) = delete;
+
+  // The month's list in rating order; adds its size to collected. Months are
+  // taken in order from the first.
+  std::vector<RatedEntry> Take(int month, long long& collected);
+
+ private:
+  struct Slot {
+    std::vector<RatedEntry> entries;
+    long long collected = 0;
+    bool ready = false;
+    std::exception_ptr error;
+  };
+  void Work();
+
+  int first_, last_;
+  Reader read_;
+  const PlayerIdentifier& identify_;
+  FastMonthList inOrder_;
+  std::vector<Slot> slots_;
+  int next_;
+  bool stop_ = false;
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::vector<std::thread> workers_;
+};
+
+// The threads that read ahead: the machine's cores but the one that rates.
+int ReadingThreads();
+
+}  // namespace hrs

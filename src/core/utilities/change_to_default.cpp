@@ -1,0 +1,126 @@
+#include "core/utilities/change_to_default.h"
+
+#include <filesystem>
+
+#include "core/data/data_backup.h"
+#include "core/data/file_io.h"
+#include "core/data/player_file.h"
+#include "core/data/rating_stats_file.h"
+#include "core/data/registry_file.h"
+#include "core/data/setup_file.h"
+#include "core/data/transaction_names.h"
+
+namespace hrs {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Year(int year) { return std::to_string(year); }
+
+// The same name with ".old" in place of its extension.
+fs::path OldName(const fs::path& path) {
+  fs::path old = path;
+  return old.replace_extension(".old");
+}
+
+void CopyIfThere(const DataLocation& where, const std::string& from, const std::string& to) {
+  const fs::path source = where.DataPath(from);
+  if (!FileExists(source)) return;
+  if (const auto bytes = ReadWholeFile(source)) WriteFileAtomically(where.DataPath(to), *bytes);
+}
+
+void RenameToOld(const DataLocation& where, const std::string& name) {
+  const fs::path source = where.DataPath(name);
+  if (!FileExists(source)) return;
+  const fs::path target = FindNoCase(source.parent_path(), OldName(source).filename().string());
+  std::error_code ec;
+  if (fs::exists(target, ec)) return;
+  fs::rename(source, target, ec);
+}
+
+}  // namespace
+
+void ResetTableToDefault(PlayerTable& players, RatingStats& stats, int firstRating) {
+  const auto first = static_cast<int16_t>(firstRating);
+  for (int id = 1; id <= players.PlayerCount; ++id) {
+    PlayerRecord& p = players[id];
+    p.StartRating = p.Rating = p.PrevRating = first;
+    p.Won = p.Drawn = p.Lost = 0;
+    p.CarriedCounts = TextField::Zero();
+    if (p.Status == StatusDeleted) {
+      p.Name = TextField::Of("");
+      p.Info = TextField::Of("");
+      p.MbShipNo = 0;
+      p.Status = StatusVoid;
+    }
+    stats.At(id, 1) = first;
+    for (int c = 2; c <= 13; ++c) stats.At(id, c) = 0;
+  }
+}
+
+std::string ChangeToDefaultDoneMessage() {
+  return "Operation successfully completed\r"
+         "All ratings have been changed to the default\r"
+         "Deleted players have been changed to void\r"
+         "\r"
+         "The collection of rating adjusting tournaments\r"
+         "and month files have been emptied.\r"
+         "\r"
+         "All old files have been renamed .old";
+}
+
+bool ChangeRatingsToDefault(Database& db, Dialogs& dialogs, const Clock& clock) {
+  const DataLocation& where = db.location;
+  const int year = db.setup.RatingYear;
+  const std::string yyyy = Year(year);
+  std::vector<std::string> changed = {PlayerFile, StatFile, RegistryFileName(year), RankFile, SetupFile,
+                                      "player" + yyyy + ".old", "ratstat" + yyyy + ".old", "qtpr" + yyyy + ".old"};
+  for (int m = 1; m <= 12; ++m) changed.push_back(MonthFileName(year, m));
+  const DataBackup backup = BackUpDataFiles(where, clock, changed);
+  if (!backup.Made()) {
+    dialogs.Beep();
+    dialogs.Message(BackupFailedMessage(backup), Buttons::Ok, Icon::Critical);
+    return false;
+  }
+
+  CopyIfThere(where, PlayerFile, "player" + yyyy + ".old");
+  CopyIfThere(where, StatFile, "ratstat" + yyyy + ".old");
+  CopyIfThere(where, RegistryFileName(year), "qtpr" + yyyy + ".old");
+
+  // The new year's files belong together: written as one, or not at all.
+  PlayerTable players = db.players;
+  RatingStats stats = db.stats;
+  ResetTableToDefault(players, stats, db.setup.FirstRating);
+  SetupRecord setup = db.setup;
+  setup.LatestCount = 0;
+  if (players.PlayerCount > PlayerCapacity) players.PlayerCount = PlayerCapacity;
+  const std::string playerBytes = PlayerFileBytes(players);
+  std::vector<FileContent> files = {{where.DataPath(PlayerFile), playerBytes}};
+  if (players.PlayerCount > 0) files.push_back({where.DataPath(StatFile), RatingStatsBytes(stats, players.PlayerCount)});
+  files.push_back({where.DataPath(RegistryFileName(year)), RegistryBytes({})});
+  files.push_back({where.DataPath(SetupFile), SetupFileBytes(setup)});
+  if (auto error = WriteFilesTogether(files)) {
+    dialogs.Beep();
+    dialogs.Message("The ratings could not be changed to the default; nothing has been changed.\r" + *error + "\r" +
+                        BackupLine(backup),
+                    Buttons::Ok, Icon::Critical);
+    return false;
+  }
+
+  for (int m = 1; m <= 12; ++m) RenameToOld(where, MonthFileName(year, m));
+  RenameToOld(where, RankFile);
+
+  // As loaded again from the file (the void players' membership numbers
+  // read back as none).
+  PlayerTable reloaded;
+  if (ParsePlayerFile(playerBytes, reloaded) == PlayerParse::Ok) players = std::move(reloaded);
+  else players.ActiveCount = players.CountActive();
+  db.players = std::move(players);
+  db.stats = std::move(stats);
+  db.setup = setup;
+  dialogs.Message(ChangeToDefaultDoneMessage() + "\r\r" + BackupLine(backup));
+  return true;
+}
+
+}  // namespace hrs

@@ -1,0 +1,49 @@
+#include "core/utilities/player_search.h"
+
+#include "core/text/align.h"
+
+namespace hrs {
+
+namespace {
+
+std::string Lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+std::string Fit(std::string_view text, size_t width) { return LeftPad(text.substr(0, width), width); }
+
+}  // namespace
+
+std::string SearchLine(int sysId, const PlayerRecord& p) {
+  return RightAlign(sysId, 4) + " " + Fit(p.Name.str(), 28) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
+}
+
+std::string DeletedPlayerLine(int sysId, const PlayerRecord& p) {
+  return RightAlign(sysId, 4) + " " + Fit(p.Name.str(), 26) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
+}
+
+std::vector<SortedList::Item> SearchPlayers(const PlayerTable& players, const std::string& text) {
+  const std::string wanted = Lower(text);
+  std::vector<SortedList::Item> hits;
+  for (int id = 1; id <= players.PlayerCount; ++id) {
+    const PlayerRecord& p = players[id];
+    if (Lower(p.Name.str()).find(wanted) != std::string::npos ||
+        std::to_string(p.MbShipNo).find(wanted) != std::string::npos)
+      hits.push_back({SearchLine(id, p), id});
+  }
+  SortedList sorted;
+  sorted.AddAll(std::move(hits));
+  return sorted.Items();
+}
+
+std::vector<SortedList::Item> DeletedPlayers(const PlayerTable& players) {
+  std::vector<SortedList::Item> lines;
+  for (int id = 1; id <= players.PlayerCount; ++id)
+    if (players[id].Status == StatusDeleted) lines.push_back({DeletedPlayerLine(id, players[id]), id});
+  return lines;
+}
+
+}  // namespace hrs

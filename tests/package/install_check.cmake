@@ -1,0 +1,35 @@
+# Installs the build into a scratch root and runs the installed hrs-cli:
+# --help, then init and status on a new club.
+# cmake -DBUILD_DIR=... -DSCRATCH=... -P install_check.cmake
+file(REMOVE_RECURSE "${SCRATCH}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${SCRATCH}/usr"
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${rc}")
+endif()
+foreach(f bin/hrs bin/hrs-cli share/applications/hrs.desktop share/icons/hicolor/scalable/apps/hrs.svg
+          share/doc/hrs/README.md)
+  if(NOT EXISTS "${SCRATCH}/usr/${f}")
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+file(STRINGS "${SCRATCH}/usr/share/applications/hrs.desktop" exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=hrs --desktop")
+  message(FATAL_ERROR "the desktop entry starts \"${exec}\"")
+endif()
+
+set(cli "${SCRATCH}/usr/bin/hrs-cli")
+execute_process(COMMAND "${cli}" --help RESULT_VARIABLE rc OUTPUT_VARIABLE help)
+if(NOT rc EQUAL 0 OR NOT help MATCHES "init")
+  message(FATAL_ERROR "hrs-cli --help: ${rc}\n${help}")
+endif()
+file(MAKE_DIRECTORY "${SCRATCH}/club")
+execute_process(COMMAND "${cli}" --data "${SCRATCH}/club" init RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0 OR NOT EXISTS "${SCRATCH}/club/player.hrs")
+  message(FATAL_ERROR "hrs-cli init from the scratch root: ${rc}")
+endif()
+execute_process(COMMAND "${cli}" --data "${SCRATCH}/club" status RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "hrs-cli status after init: ${rc}")
+endif()
+file(REMOVE_RECURSE "${SCRATCH}")
