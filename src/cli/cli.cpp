@@ -26,6 +26,10 @@ const std::vector<Command>& Commands() {
       DeleteResultCommand(),
       NewYearCommand(),
       ResetRatingsCommand(),
+      ImportCommand(),
+      AddTournamentCommand(),
+      RemoveTournamentCommand(),
+      PreregisterCommand(),
   };
   return commands;
 }

@@ -20,5 +20,9 @@ Command ResultsCommand();
 Command DeleteResultCommand();
 Command NewYearCommand();
 Command ResetRatingsCommand();
+Command ImportCommand();
+Command AddTournamentCommand();
+Command RemoveTournamentCommand();
+Command PreregisterCommand();
 
 }  // namespace hrs::cli

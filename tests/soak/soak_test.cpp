@@ -125,6 +125,8 @@ struct Club {
   SetupRecord setup;
   PlayerTable players;
   std::vector<std::vector<Transaction>> log = std::vector<std::vector<Transaction>>(13);
+  // The duels of the registered tournament files, by month, as validated.
+  std::vector<std::vector<Transaction>> tournaments = std::vector<std::vector<Transaction>>(13);
   std::string today;
   int year = 0;
 
@@ -205,6 +207,75 @@ struct Club {
     lines.erase(match);
   }
 
+  std::string RandomDate(std::mt19937& rnd) const {
+    const int lastMonth = std::stoi(today.substr(4, 2));
+    const int month = 1 + static_cast<int>(rnd() % static_cast<unsigned>(lastMonth));
+    const int lastDay = month == lastMonth ? std::stoi(today.substr(6, 2)) : 28;
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d%02d%02d", year, month, 1 + static_cast<int>(rnd() % lastDay));
+    return date;
+  }
+  int SysIdOf(long long id) const {
+    if (id <= players.PlayerCount || id == NoMembership) return static_cast<int>(id);
+    for (int s = 1; s <= players.PlayerCount; ++s)
+      if (players[s].MbShipNo == id) return s;
+    return NoMembership;
+  }
+
+  // A user file of valid results through `hrs-cli import`.
+  void Import(std::mt19937& rnd) {
+    std::string bytes;
+    std::vector<Transaction> filed;
+    for (int i = 0, count = 1 + static_cast<int>(rnd() % 30); i < count; ++i) {
+      const int a = 1 + static_cast<int>(rnd() % players.PlayerCount);
+      const int b = a % players.PlayerCount + 1;
+      auto shown = [&](int id) {
+        return players[id].MbShipNo != NoMembership && rnd() % 2 ? std::to_string(players[id].MbShipNo)
+                                                                 : std::to_string(id);
+      };
+      const int result = static_cast<int>(rnd() % 3);
+      const std::string date = RandomDate(rnd);
+      bytes += date + "," + shown(a) + "," + shown(b) + "," + std::to_string(result) + "\r\n";
+      filed.push_back(result == 2 ? Transaction{date, std::to_string(b), std::to_string(a), " "}
+                                  : Transaction{date, std::to_string(a), std::to_string(b), result ? " " : "X"});
+    }
+    dir.Write("soak-import.csv", bytes);
+    const CliRun run = Cli(dir.path(), {"import", (dir.path() / "soak-import.csv").string(), "--erase"});
+    ASSERT_EQ(run.status, 0) << run.out;
+    // The month files take their lines in month order.
+    for (int m = 1; m <= 12; ++m)
+      for (const auto& t : filed)
+        if (std::stoi(t.date.substr(4, 2)) == m) log[m].push_back(t);
+  }
+
+  // A companion result file through `hrs-cli add-tournament`.
+  void AddTournament(std::mt19937& rnd, int op) {
+    char name[32];
+    std::snprintf(name, sizeof name, "RQTPS%03d.DAT", op % 1000);
+    const std::string date = RandomDate(rnd);
+    std::string bytes = "\"" + date + "\"\r\n";
+    std::vector<Transaction> kept;
+    for (int i = 0, count = 1 + static_cast<int>(rnd() % 30); i < count; ++i) {
+      const std::string a = rnd() % 10 == 0 ? "555555" : RandomId(rnd), b = RandomId(rnd);
+      const std::string code = rnd() % 4 == 0 ? "X" : " ";
+      bytes += a + "," + b + "," + std::to_string(i + 1) + "," + std::to_string(i + 2) + ",\"" + code + "\"\r\n";
+      const int c1 = SysIdOf(std::stoll(a)), c2 = SysIdOf(std::stoll(b));
+      if (c1 == c2) continue;  // both unknown, or one player twice
+      kept.push_back({date, std::to_string(c1), std::to_string(c2), code});
+    }
+    dir.Write(name, bytes);
+    const CliRun run = Cli(dir.path(), {"add-tournament", name, "--recognized-only"});
+    ASSERT_EQ(run.status, 0) << run.out;
+    auto& month = tournaments[static_cast<size_t>(std::stoi(date.substr(4, 2)))];
+    month.insert(month.end(), kept.begin(), kept.end());
+  }
+
+  std::vector<std::vector<Transaction>> AllResults() const {
+    auto all = log;
+    for (int m = 1; m <= 12; ++m) all[m].insert(all[m].end(), tournaments[m].begin(), tournaments[m].end());
+    return all;
+  }
+
   // What must hold after every step, killed or not.
   void Check(const std::string& step, bool completed) {
     const auto where = dir.Location();
@@ -224,7 +295,7 @@ struct Club {
       if (stats.At(id, 13) != 0) ASSERT_EQ(stats.At(id, 13), onFile[id].Rating) << step << ", player " << id;
     }
     if (!completed || !calculated) return;
-    const auto plain = Recalculate(setup, players, log, today);
+    const auto plain = Recalculate(setup, players, AllResults(), today);
     for (int id = 1; id <= onFile.PlayerCount; ++id) {
       ASSERT_EQ(onFile[id].Rating, plain.end[id]) << step << ", player " << id;
       for (int m = 1; m <= 12; ++m) ASSERT_EQ(stats.At(id, m + 1), plain.monthEnds[id][m]) << step << ", month " << m;
@@ -241,7 +312,7 @@ TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
   int killed = 0, completedLater = 0;
   for (int op = 0; op < operations; ++op) {
     const std::string step = "operation " + std::to_string(op);
-    switch (rnd() % 8) {
+    switch (rnd() % 10) {
       case 0:
       case 1:
       case 2:
@@ -265,6 +336,14 @@ TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
         club.Check(step + " (calculate killed)", false);
         break;
       }
+      case 6:
+        club.Import(rnd);
+        club.Check(step + " (import)", false);
+        break;
+      case 7:
+        club.AddTournament(rnd, op);
+        club.Check(step + " (add-tournament)", false);
+        break;
       case 5: {
         const CliRun run = Cli(club.dir.path(), {"status"});
         ASSERT_EQ(run.status, 0) << step << "\n" << run.out;
@@ -273,11 +352,11 @@ TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
         ASSERT_EQ(std::atoi(run.out.c_str() + at + 6), club.players.ActiveCount) << run.out;
         break;
       }
-      case 6:
+      case 8:
         club.DeleteResult(rnd, step + " (delete result)");
         club.Check(step + " (delete result)", false);
         break;
-      case 7: {
+      case 9: {
         // The rating year is the calendar year: the conversion is refused and changes nothing.
         const CliRun run = Cli(club.dir.path(), {"new-year", rnd() % 2 ? "--carry" : "--no-carry"});
         ASSERT_EQ(run.status, 2) << step << "\n" << run.out;

@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/control/list_show_window.h"
 #include "app/platform/qt_text.h"
@@ -38,7 +39,7 @@ QFont FixedFont() { return QFont(QStringLiteral("Courier"), 10); }
 }  // namespace
 
 ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), db_(ctx.db), dialogs_(ctx.dialogs), clock_(ctx.clock) {
+    : QWidget(parent), ctx_(ctx), db_(ctx.db), dialogs_(ctx.dialogs, [this] { ShowDuringEvent(); }), clock_(ctx.clock) {
   setObjectName("dbRating");
   setWindowTitle("Control Centre");
   // ---- the modes -----------------------------------------------------------
@@ -48,10 +49,10 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
   const std::function<void()> optionEvents[7] = {
       [this] { Option1Click(form_, db_, dialogs_, clock_); },
       [this] { Option2Click(form_, db_, dialogs_, clock_); },
-      nullptr,
-      nullptr,
+      [this] { Option3Click(form_, db_, dialogs_, clock_); },
+      [this] { Option4Click(form_, db_, dialogs_, clock_); },
       [this] { Option5Click(form_, db_, dialogs_, clock_); },
-      nullptr,
+      [this] { Option6Click(form_, db_, dialogs_, clock_); },
       [this] { Option7Click(form_, db_, dialogs_, clock_); },
   };
   for (int i = 0; i < 7; ++i) {
@@ -71,6 +72,9 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
   }
   connect(command_[1], &QPushButton::clicked, this, [this] { Run([this] { Command1Click(form_, db_, dialogs_, clock_); }, true); });
   connect(command_[2], &QPushButton::clicked, this, [this] { Run([this] { Command2Click(form_); }); });
+  connect(command_[3], &QPushButton::clicked, this, [this] { Run([this] { Command3Click(form_, db_, dialogs_, clock_); }, true); });
+  connect(command_[4], &QPushButton::clicked, this, [this] { Run([this] { Command4Click(form_, db_, dialogs_, clock_); }, true); });
+  connect(command_[9], &QPushButton::clicked, this, [this] { Run([this] { Command9Click(form_); }); });
   connect(command_[5], &QPushButton::clicked, this, [this] { Run([this] { Command5Click(form_, db_, dialogs_); }, true); });
   connect(command_[6], &QPushButton::clicked, this, [this] { Run([this] { Command6Click(form_, db_, dialogs_); }, true); });
   connect(command_[7], &QPushButton::clicked, this, [this] { Run([this] { Command7Click(form_, db_, dialogs_); }, true); });
@@ -81,6 +85,7 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
     enter->setContext(Qt::WidgetWithChildrenShortcut);
     connect(enter, &QShortcut::activated, this, [this] {
       if (form_.command1Default && form_.Command1.enabled) Run([this] { Command1Click(form_, db_, dialogs_, clock_); }, true);
+      else if (form_.command3Default && form_.Command3.enabled) Run([this] { Command3Click(form_, db_, dialogs_, clock_); }, true);
     });
   }
 
@@ -149,12 +154,31 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
     const int row = list1_->row(item);
     Run([this, row] { List1DblClick(form_, db_, dialogs_, clock_, row); }, true);
   });
+  connect(list1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const int row = list1_->row(item);
+    Run([this, row] { List1Click(form_, db_, row); });
+  });
   list2_ = makeList("List2");
   list2_->setMaximumHeight(80);
+  list2_->viewport()->installEventFilter(this);
+  connect(list2_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const int row = list2_->row(item);
+    Run([this, row] { List2Click(form_, row); });
+  });
   list3_ = makeList("List3");
+  list3_->setMaximumHeight(120);
+  connect(list3_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    const int row = list3_->row(item);
+    Run([this, row] { List3DblClick(form_, db_, dialogs_, clock_, row); }, true);
+  });
+  connect(list3_, &QListWidget::itemSelectionChanged, this, [this] {
+    if (showing_ || running_) return;
+    form_.List3.selected.clear();
+    for (const QModelIndex& i : list3_->selectionModel()->selectedRows()) form_.List3.selected.push_back(i.row());
+  });
   file1_ = makeList("File1");
   file2_ = makeList("File2");
-  for (auto* hidden : {list3_, file1_, file2_}) hidden->hide();  // used by tournament collection
+  for (auto* hidden : {list3_, file1_, file2_}) hidden->hide();  // the file lists live in core
 
   // ---- layout --------------------------------------------------------------
   auto* left = new QVBoxLayout;
@@ -246,6 +270,14 @@ bool ControlCentreWindow::eventFilter(QObject* watched, QEvent* e) {
     Run([this] { Pic1DblClick(form_, db_, dialogs_, clock_); }, true);
     return true;
   }
+  if (list2_ && watched == list2_->viewport() && e->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(e);
+    if (mouse->button() == Qt::RightButton) {
+      const int row = list2_->indexAt(mouse->position().toPoint()).row();
+      if (row >= 0) Run([this, row] { List2RightButton(form_, row); });
+      return true;
+    }
+  }
   if (list1_ && watched == list1_->viewport() && e->type() == QEvent::MouseButtonPress) {
     auto* mouse = static_cast<QMouseEvent*>(e);
     if (mouse->button() == Qt::RightButton) {
@@ -267,6 +299,14 @@ void ControlCentreWindow::Run(const std::function<void()>& event, bool busy) {
   }
   running_ = false;
   Show();
+}
+
+void ControlCentreWindow::ShowDuringEvent() {
+  if (!running_ || showing_) return;
+  // The focus goes where the event ends, not under the box.
+  const std::string focus = std::exchange(form_.focus, std::string());
+  Show();
+  form_.focus = focus;
 }
 
 void ControlCentreWindow::ShowList(QListWidget* list, const ListBox& box) {
@@ -310,6 +350,7 @@ void ControlCentreWindow::Show() {
     command_[i]->setVisible(commands[i]->visible);
   }
   command_[1]->setDefault(form_.command1Default);
+  command_[3]->setDefault(form_.command3Default);
 
   const TextBox* texts[] = {nullptr,      &form_.Text1, &form_.Text2, &form_.Text3,
                             &form_.Text4, &form_.Text5, &form_.Text6, &form_.Text7};
@@ -331,6 +372,10 @@ void ControlCentreWindow::Show() {
   list1_->setFont(FixedFont());
   ShowList(list1_, form_.List1);
   ShowList(list2_, form_.List2);
+  // The unknown players of a tournament need room beside the database.
+  list2_->setMaximumHeight(form_.mode == ControlMode::AddTournament && form_.Command3.enabled ? QWIDGETSIZE_MAX : 80);
+  ShowList(list3_, form_.List3);
+  list3_->setVisible(form_.mode == ControlMode::AddTournament && !form_.List3.lines.empty());
   check1_->setText(ToQt(form_.Check1.caption));
   check1_->setChecked(form_.Check1.value);
   check1_->setVisible(form_.Check1.visible);

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/control/list_show_window.h"
+#include "app/control/showing_dialogs.h"
 #include "core/control/control_centre_form.h"
 
 class QCheckBox;
@@ -39,6 +40,8 @@ class ControlCentreWindow : public QWidget {
   // Runs a core event (unless one is running already) and shows the outcome.
   void Run(const std::function<void()>& event, bool busy = false);
   void Show();
+  // Shows the state part-way through an event, before a question.
+  void ShowDuringEvent();
   void ShowListShow();
   void CloseListShow();
   void ShowList(QListWidget* list, const ListBox& box);
@@ -46,7 +49,7 @@ class ControlCentreWindow : public QWidget {
 
   AppContext& ctx_;
   Database& db_;
-  Dialogs& dialogs_;
+  ShowingDialogs dialogs_;
   const Clock& clock_;
   ControlCentreForm form_;
   bool showing_ = false;  // widget changes made by Show are no events

@@ -11,6 +11,7 @@
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
 #include "app/shell/help_window.h"
+#include "app/swiss/turn_window.h"
 #include "app/tournament/local_window.h"
 #include "app/utilities/util_window.h"
 
@@ -34,6 +35,7 @@ FormTable& Forms() {
       {"dbRating", [](AppContext& ctx) -> QWidget* { return new ControlCentreWindow(ctx); }},
       {"Query", [](AppContext& ctx) -> QWidget* { return new QueryWindow(ctx); }},
       {"dbLocal", [](AppContext& ctx) -> QWidget* { return OpenLocalWindow(ctx); }},
+      {"dbTurn", [](AppContext& ctx) -> QWidget* { return new TurnWindow(ctx); }},
   };
   return forms;
 }

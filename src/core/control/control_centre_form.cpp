@@ -35,6 +35,12 @@ void ResetControlCentre(ControlCentreForm& form) {
   form.Command9.enabled = false;
   for (Button* b : {&form.Command5, &form.Command6, &form.Command7, &form.Command8}) b->enabled = true;
   form.command1Default = false;
+  form.command3Default = false;
+  form.correcting = false;
+  // Leaving Add Tournament part-way ends its action.
+  form.participants.clear();
+  form.participantsLoaded = false;
+  form.validationPass = 0;
 }
 
 void ChooseMode(ControlCentreForm& form, ControlMode mode) {
@@ -62,9 +68,18 @@ void Command1Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, cons
     case ControlMode::Keyboard: SaveKeyboardResult(form, db, dialogs, clock); break;
     case ControlMode::CountDuels: ShowDuelCount(form, db, dialogs, clock); break;
     case ControlMode::AddTournament:
-    case ControlMode::RemoveTournament:
-    case ControlMode::UserFile: break;
+      // Not while unknown players are chosen: "Add Players" goes on from there.
+      if (!form.Command3.enabled) AddSelectedTournament(form, db, dialogs, clock);
+      break;
+    case ControlMode::RemoveTournament: RemoveTournamentStep(form, db, dialogs, clock); break;
+    case ControlMode::UserFile: ImportUserFile(form, db, dialogs, clock); break;
   }
+}
+
+void Command3Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock) {
+  if (!form.Command3.enabled) return;
+  if (form.mode == ControlMode::AddTournament) AddMarkedPlayers(form, db, dialogs, clock);
+  else if (form.mode == ControlMode::UserFile) CorrectUserLine(form, db, clock);
 }
 
 void List1SelectionChanged(ControlCentreForm& form, std::vector<int> selected, int current) {

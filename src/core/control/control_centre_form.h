@@ -5,6 +5,7 @@
 #include "core/platform/clock.h"
 #include "core/platform/dialogs.h"
 #include "core/shell/form_controls.h"
+#include "core/swiss/companion_files.h"
 
 namespace hrs {
 
@@ -36,14 +37,14 @@ inline constexpr const char* FontCourierNew = "Courier New";
 struct ControlCentreForm {
   ControlMode mode = ControlMode::FileOverview;
 
-  // Tournament collection and user files are not part of the program yet.
-  Button Option1{"File &Overview"}, Option2{"Res&ult Overview"}, Option3{"Add &Tournament", false},
-      Option4{"Remo&ve Tournament", false}, Option5{"Add Results &Keyboard"},
-      Option6{"Add       User &File", false}, Option7{"Count Duels     in &Base"};
+  Button Option1{"File &Overview"}, Option2{"Res&ult Overview"}, Option3{"Add &Tournament"},
+      Option4{"Remo&ve Tournament"}, Option5{"Add Results &Keyboard"},
+      Option6{"Add       User &File"}, Option7{"Count Duels     in &Base"};
   Button Command1{"&Enter"}, Command2{"E&xit"}, Command3{"&Correct"}, Command4{"&Save File"},
       Command5{"By Sys &Id"}, Command6{"By &MbShip No"}, Command7{"By &Name"}, Command8{"&Ranking List"},
       Command9{"&Delete Transaction"};
   bool command1Default = false;  // Enter (and the save icon) click Command1
+  bool command3Default = false;  // Enter clicks Command3 (correcting a user file)
 
   TextBox Text1, Text2, Text3, Text4, Text5, Text6, Text7;
   Label Label1{"Year"}, Label2{"Month"}, Label3{"Day"}, Label4{"Winner"}, Label5{"Loser"}, Label6{"Draw"},
@@ -66,6 +67,19 @@ struct ControlCentreForm {
   bool closed = false;  // E&xit: the window closes
 
   ListShowForm listShow;
+
+  // Add Tournament: for one adding action and the choice of unknown players
+  // that may follow it, the companion tournament's participants, whether
+  // they could be read, the pass (0 find unknown players, 1 convert and
+  // write) and the List3 line being added.
+  std::vector<CompanionParticipant> participants;
+  bool participantsLoaded = false;
+  int validationPass = 0;
+  int tournamentLine = -1;
+
+  // Add User File: the file being imported and its first (Command1) step done.
+  std::string userFile;
+  bool correcting = false;
 
   TextBox* TextByName(const std::string& name);
 };
@@ -94,6 +108,29 @@ void List1DblClick(ControlCentreForm& form, Database& db, Dialogs& dialogs, cons
 // The right mouse button pressed on a line of List1: a transfer in keyboard mode.
 void List1RightButton(ControlCentreForm& form, const Database& db, int index);
 void Pic1DblClick(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
+
+// ---- Add Tournament and Remove Tournament --------------------------------
+
+void Option3Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
+void Option4Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
+// A double click on a candidate file: adds it.
+void List3DblClick(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock, int index);
+// A left click / right-button press on a line of List2: marks / unmarks an
+// unknown player while they are listed.
+void List2Click(ControlCentreForm& form, int index);
+void List2RightButton(ControlCentreForm& form, int index);
+// "Add Players" in Add Tournament, "&Correct" in Add User File.
+void Command3Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
+
+// ---- Add User File ------------------------------------------------------
+
+void Option6Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
+// A click on a line of List1: loads an error line into the fields.
+void List1Click(ControlCentreForm& form, const Database& db, int index);
+// "&Save File".
+void Command4Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
+// "&Delete Transaction".
+void Command9Click(ControlCentreForm& form);
 
 // ---- player views (every mode) ------------------------------------------
 

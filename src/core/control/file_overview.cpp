@@ -5,7 +5,7 @@
 #include "core/data/file_io.h"
 #include "core/data/registry_file.h"
 #include "core/data/transaction_names.h"
-#include "core/data/write_form.h"
+#include "core/swiss/companion_files.h"
 #include "core/text/align.h"
 #include "core/text/numeric.h"
 #include "core/text/sorted_list.h"
@@ -63,13 +63,11 @@ std::vector<std::string> CompanionFileNames(const DataLocation& where) {
 }
 
 std::vector<std::string> CompanionFileLines(const DataLocation& where) {
-  const fs::path dir = where.DataDir();
   const std::vector<std::string> names = CompanionFileNames(where);
   std::vector<std::string> lines;
   for (const auto& name : names) {
     const std::string code = name.substr(4, 4);
-    std::optional<std::string> title;
-    if (auto bytes = ReadWholeFile(FindNoCase(dir, code + "fast.dat"))) title = WriteFormReader(*bytes).Text();
+    std::optional<std::string> title = ReadCompanionName(where, code);
     if (!title) {
       if (!AllDigits(LastChars(code, 3)) || code.size() < 3) continue;
       title = QtpNameNotFound;

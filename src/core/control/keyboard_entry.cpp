@@ -21,7 +21,8 @@ void IdChanged(ControlCentreForm& form, const Database& db, TextBox& field, cons
     form.Pic1.visible = form.Label9.visible = false;
     return;
   }
-  if (!other.text.empty()) form.Pic1.visible = form.Label9.visible = true;
+  // The save icon belongs to keyboard entry; correcting a user file saves with Correct.
+  if (!other.text.empty() && form.mode == ControlMode::Keyboard) form.Pic1.visible = form.Label9.visible = true;
   if (*value >= 1 && *value <= db.players.PlayerCount)
     name.caption = db.players[static_cast<int>(*value)].Name.str();
   else
@@ -74,6 +75,12 @@ void Text4GotFocus(ControlCentreForm& form, const Database& db) { EntryGotFocus(
 void Text5GotFocus(ControlCentreForm& form, const Database& db) { EntryGotFocus(form, db, "Text5"); }
 
 void Text6GotFocus(ControlCentreForm& form) {
+  if (form.mode == ControlMode::UserFile) {
+    if (!form.correcting) return;
+    const std::string& r = form.Text6.text;
+    form.Text6.text = r == "1" ? "2" : r == "2" ? "0" : "1";
+    return;
+  }
   if (form.mode != ControlMode::Keyboard) return;
   const bool draw = form.Text6.text.empty();
   form.Text6.text = draw ? "X" : "";

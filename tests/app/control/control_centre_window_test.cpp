@@ -38,7 +38,7 @@ TEST(ControlCentreWindow, OneResultTypedAndSavedWithEnterThenShownInTheOverview)
   EXPECT_FALSE(f.window->statusWindow()->isVisible());
   // Opens in the file overview: a registry is made for the year.
   EXPECT_TRUE(Child<QRadioButton>(cc, "Option1")->isChecked());
-  EXPECT_FALSE(Child<QRadioButton>(cc, "Option3")->isEnabled());
+  EXPECT_TRUE(Child<QRadioButton>(cc, "Option3")->isEnabled());
   EXPECT_EQ(Child<QListWidget>(cc, "List2")->item(0)->text(), "No Qtp Files");
   EXPECT_TRUE(f.data.Exists(RegistryFileName(2026)));
 
@@ -95,6 +95,42 @@ TEST(ControlCentreWindow, OneResultTypedAndSavedWithEnterThenShownInTheOverview)
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(f.window->FindChildWindow("dbRating"), nullptr);
   EXPECT_TRUE(f.window->statusWindow()->isVisible());
+}
+
+// Add User File through the widgets: one error line corrected in the fields
+// and the file saved to the month files.
+TEST(ControlCentreWindow, UserFileCorrectedInTheFieldsAndSaved) {
+  ShellFixture f;
+  f.WriteClub(3);
+  ASSERT_TRUE(f.Start());
+  f.window->show();
+  f.window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
+  f.window->RunMenuItem("mnukey");
+  QCoreApplication::processEvents();
+  QWidget* cc = f.window->FindChildWindow("dbRating");
+  ASSERT_TRUE(cc);
+  f.data.Write("club.csv", "20260617,1,2,1\r\n20260618,2,2,2\r\n");
+  f.dialogs.FileAnswer((f.data.path() / "club.csv").string());
+  f.dialogs.InputAnswer("2");
+  QTest::mouseClick(Child<QRadioButton>(cc, "Option6"), Qt::LeftButton);
+  auto* list = Child<QListWidget>(cc, "List1");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->item(1)->text(), "20260618         2?        2? 2  Error");
+  EXPECT_EQ(Child<QLabel>(cc, "Label8")->text(), "  Date      Player1  Player2 Res");
+  EXPECT_TRUE(Child<QPushButton>(cc, "Command4")->isEnabled());
+
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+  auto* text5 = Child<QLineEdit>(cc, "Text5");
+  EXPECT_EQ(text5->text(), "2");
+  text5->clear();
+  QTest::keyClicks(text5, "3");
+  EXPECT_EQ(Child<QLabel>(cc, "Label11")->text(), "Player3");
+  QTest::keyClick(text5, Qt::Key_Return);  // Correct is the default button
+  EXPECT_EQ(list->item(1)->text(), "20260618         2         3  2 ");
+  QTest::mouseClick(Child<QPushButton>(cc, "Command4"), Qt::LeftButton);
+  EXPECT_EQ(f.data.Read(MonthFileName(2026, 6)), "\"20260617\",1,2,\" \"\r\n\"20260618\",3,2,\" \"\r\n");
+  EXPECT_TRUE(Child<QRadioButton>(cc, "Option1")->isChecked());
 }
 
 }  // namespace

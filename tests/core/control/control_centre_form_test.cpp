@@ -30,9 +30,9 @@ TEST(ControlCentreForm, OpensInTheFileOverview) {
   FormClub club;
   EXPECT_EQ(club.form.mode, ControlMode::FileOverview);
   EXPECT_TRUE(club.form.Option1.value);
-  EXPECT_FALSE(club.form.Option3.enabled);
-  EXPECT_FALSE(club.form.Option4.enabled);
-  EXPECT_FALSE(club.form.Option6.enabled);
+  EXPECT_TRUE(club.form.Option3.enabled);
+  EXPECT_TRUE(club.form.Option4.enabled);
+  EXPECT_TRUE(club.form.Option6.enabled);
   EXPECT_EQ(club.form.Text1.text, "2026");
   EXPECT_TRUE(club.form.Text1.readOnly);
   EXPECT_EQ(club.form.focus, "Text1");

@@ -1,0 +1,92 @@
+#include <filesystem>
+
+#include "cli/command_support.h"
+#include "cli/commands.h"
+#include "cli/console_dialogs.h"
+#include "core/control/user_file_import.h"
+#include "core/data/file_io.h"
+#include "core/platform/date_time.h"
+
+namespace hrs::cli {
+
+namespace {
+
+constexpr int ExitInputErrors = 4;
+constexpr const char* Name = "import";
+
+int RunImport(CliContext& ctx) {
+  bool erase = false;
+  std::vector<std::string> files;
+  for (const auto& a : ctx.args) {
+    if (a == "--erase") erase = true;
+    else if (a.rfind("--", 0) == 0) return UnexpectedArgument(ctx, Name, a);
+    else files.push_back(a);
+  }
+  if (files.size() != 1) {
+    ctx.err << "hrs-cli import: give one user file (see hrs-cli import --help)\n";
+    return ExitUsage;
+  }
+  const std::string& file = files[0];
+  DataLock lock;
+  if (!LockForWriting(ctx, lock)) return ExitDataProblem;
+  Database db;
+  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) {
+    ctx.err << "Error opening file " << file << "\n";
+    return ExitDataProblem;
+  }
+  const auto bytes = ReadWholeFile(file);
+  if (!bytes) {
+    ctx.err << CantRead2 << "\n";
+    return ExitDataProblem;
+  }
+  const UserRecordChecker checker(db, Yyyymmdd(ctx.clock.Today()));
+  std::vector<std::string> lines;
+  size_t errors = 0;
+  ctx.out << ReviewHeader << "\n";
+  for (const auto& record : ReadUserRecords(*bytes)) {
+    lines.push_back(checker.ReviewLine(record));
+    if (IsErrorLine(lines.back())) ++errors;
+    ctx.out << lines.back() << "\n";
+  }
+  if (errors > 0) {
+    ctx.err << errors << " errors detected. Nothing was written; correct the file and import it again.\n";
+    return ExitInputErrors;
+  }
+  const MonthFilesWritten written = WriteUserLines(db, lines);
+  if (!written.Complete()) {
+    ctx.err << ConsoleText(PartlyWrittenMessage(written)) << "\n";
+    return ExitDataProblem;
+  }
+  ctx.out << MatchResultsAdded << "\n";
+  if (erase) {
+    if (std::filesystem::remove(file, ec)) ctx.out << ErasedMessage(file) << "\n";
+    else ctx.err << "The file " << file << " could not be erased.\n";
+  } else {
+    ctx.out << ConsoleText(UntouchedMessage(file)) << "\n";
+  }
+  return ExitOk;
+}
+
+}  // namespace
+
+Command ImportCommand() {
+  return {Name, "import a user file of results, as Add User File",
+          "Usage: hrs-cli [--data DIR] import FILE [--erase]\n\n"
+          "Validates a comma-delimited user file (YYYYMMDD, player 1, player 2,\n"
+          "result: 1 player 1 won, 2 player 2 won, 0 draw; players by Sys Id or\n"
+          "membership number) as the Control Centre's Add User File does and\n"
+          "prints its review lines (\"? \" marks the wrong fields, \" Error\" ends\n"
+          "a line with any). With no error line every record is appended to the\n"
+          "month file of its date, the winner first.\n\n"
+          "  --erase   delete FILE once its results are in the month files\n\n"
+          "Exit status: 0 added; 1 wrong arguments; 2 the file or a month file could\n"
+          "not be read or written (the months written and not written are named);\n"
+          "4 the file has error lines (nothing written). Importing a file twice\n"
+          "files its results twice.\n",
+          RunImport};
+}
+
+}  // namespace hrs::cli

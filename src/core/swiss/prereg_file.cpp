@@ -1,0 +1,22 @@
+#include "core/swiss/prereg_file.h"
+
+#include "core/data/file_io.h"
+#include "core/data/write_form.h"
+
+namespace hrs {
+
+std::string PreRegFileName(const std::string& code) { return code + "delt.pre"; }
+
+std::string PreRegFileBytes(const std::vector<PreRegEntry>& entries) {
+  std::string bytes;
+  for (const PreRegEntry& e : entries)
+    bytes += WriteFormLine().Text(SafeFileText(e.name)).Number(e.rating).Number(e.sysId).Number(e.mbShipNo).Number(0).Str();
+  return bytes;
+}
+
+std::optional<std::string> WritePreRegFile(const DataLocation& where, const std::string& code,
+                                           const std::vector<PreRegEntry>& entries) {
+  return WriteFileAtomically(where.QtpPath(PreRegFileName(code)), PreRegFileBytes(entries));
+}
+
+}  // namespace hrs

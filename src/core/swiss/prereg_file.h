@@ -1,0 +1,29 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/data/data_location.h"
+
+namespace hrs {
+
+// One player of the companion program's pre-registration file.
+struct PreRegEntry {
+  std::string name;
+  int rating = 0;
+  int sysId = 0;
+  int mbShipNo = 0;  // 0 when the tournament is not sanctioned
+};
+
+std::string PreRegFileName(const std::string& code);
+
+// The bytes of code + "delt.pre": one line per player in the write form,
+// name, rating, Sys Id, membership number, 0.
+std::string PreRegFileBytes(const std::vector<PreRegEntry>& entries);
+
+// Replaces code + "delt.pre" in the companion program's directory whole; the
+// reason on failure (the old file is then as it was).
+std::optional<std::string> WritePreRegFile(const DataLocation& where, const std::string& code,
+                                           const std::vector<PreRegEntry>& entries);
+
+}  // namespace hrs

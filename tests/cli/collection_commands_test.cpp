@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <utime.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "core/control/control_club.h"
+#include "core/data/player_file.h"
+#include "core/data/rating_stats_file.h"
+#include "core/data/registry_file.h"
+#include "core/data/setup_file.h"
+
+namespace hrs {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+// A saved club of two players (membership numbers 10001, 10002).
+struct CollectionClub : test::ControlClub {
+  CollectionClub() : ControlClub(2) {
+    SaveSetup(db.location, db.setup);
+    SavePlayers(db.location, db.players);
+    SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount);
+  }
+  CliRun Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", dir.path().string()});
+    std::ostringstream out, err;
+    const int status = cli::RunCli(args, out, err, clock);
+    return {status, out.str(), err.str()};
+  }
+  void Companion(const std::string& bytes, bool withFiles) {
+    dir.Write("RQTPT042.DAT", bytes);
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 9;
+    t.tm_mday = 3;
+    const std::time_t when = std::mktime(&t);
+    utimbuf times{when, when};
+    ::utime((dir.path() / "RQTPT042.DAT").c_str(), &times);
+    if (!withFiles) return;
+    dir.Write("T042fast.dat", test::Fixture("companion/T042fast.dat"));
+    dir.Write("T042delt.dat", test::Fixture("companion/T042delt.dat"));
+  }
+};
+
+TEST(ImportCommand, ErrorLinesWriteNothingAnErrorFreeFileIsFiled) {
+  CollectionClub club;
+  club.dir.Write("bad.csv", "20260617,1,2,1\r\n20260618,1,9,1\r\n");
+  auto run = club.Cli({"import", (club.dir.path() / "bad.csv").string()});
+  EXPECT_EQ(run.status, 4);
+  EXPECT_EQ(run.out,
+            "  Date      Player1  Player2 Res\n20260617         1         2  1 \n20260618         1         9? 1  Error\n");
+  EXPECT_FALSE(club.dir.Exists(MonthFileName(2026, 6)));
+
+  club.dir.Write("good.csv", "20260617,10002,1,1\r\n");
+  run = club.Cli({"import", (club.dir.path() / "good.csv").string(), "--erase"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Match results successfully added to month files\n"), std::string::npos);
+  EXPECT_EQ(club.MonthFile(6), "\"20260617\",2,1,\" \"\r\n");
+  EXPECT_FALSE(club.dir.Exists("good.csv"));
+  EXPECT_EQ(club.Cli({"import", "nowhere.csv"}).status, 2);
+  EXPECT_EQ(club.Cli({"import"}).status, 1);
+}
+
+TEST(AddTournamentCommand, QuestionsAnsweredByFlags) {
+  const std::string file = "\"20261003\"\r\n1,20031,1,3,\" \"\r\n10002,10012345,3,1,\"X\"\r\n";
+  {
+    CollectionClub club;
+    club.Companion(file, false);
+    const auto run = club.Cli({"add-tournament", "RQTPT042.DAT"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.err.find("Add the transaction file with results from recognized players only?"), std::string::npos);
+    EXPECT_EQ(club.dir.Read("RQTPT042.DAT"), file);
+    const auto ok = club.Cli({"add-tournament", "RQTPT042.DAT", "--recognized-only"});
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    EXPECT_NE(ok.out.find("File validated and added"), std::string::npos);
+    EXPECT_EQ(club.dir.Read("RQTPT042.DAT"),
+              "\"kontrol\"\r\n\"20261003\"\r\n1,999999,1,3,\" \"\r\n2,999999,3,1,\"X\"\r\n");
+    EXPECT_EQ(club.Cli({"add-tournament", "RQTPT042.DAT"}).err, "A file of this name is registered already\n");
+    const auto removed = club.Cli({"remove-tournament", "rqtpt042.dat"});
+    EXPECT_EQ(removed.status, 0) << removed.err;
+    EXPECT_EQ(removed.out, "RQTPT042.DAT has been removed from the file of rating adjusting tournaments\n");
+    EXPECT_EQ(club.dir.Read(RegistryFileName(2026)), "\"No QTP files\"\r\n");
+    EXPECT_EQ(club.Cli({"remove-tournament", "RQTPT042.DAT"}).status, 2);
+  }
+  {
+    CollectionClub club;
+    club.Companion(file, true);
+    const auto run = club.Cli({"add-tournament", "RQTPT042.DAT", "--add-unknown"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(" Eva Fors              20031\n"), std::string::npos) << run.out;
+    EXPECT_EQ(club.dir.Read("RQTPT042.DAT"), "\"kontrol\"\r\n\"20261003\"\r\n1,4,1,3,\" \"\r\n2,3,3,1,\"X\"\r\n");
+    const std::string players = club.dir.Read(PlayerFile);
+    EXPECT_NE(players.find("3,\"Ann Berg\",\"T042\",10012345,"), std::string::npos) << players;
+    EXPECT_NE(players.find("4,\"Eva Fors\",\"T042\",20031,"), std::string::npos) << players;
+  }
+  {
+    CollectionClub club;
+    club.Companion(file, true);
+    const auto run = club.Cli({"add-tournament", "RQTPT042.DAT"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(club.dir.Read("RQTPT042.DAT"),
+              "\"kontrol\"\r\n\"20261003\"\r\n1,999999,1,3,\" \"\r\n2,999999,3,1,\"X\"\r\n");
+    EXPECT_EQ(club.Cli({"add-tournament", "RQTPX.DAT"}).status, 2);
+  }
+}
+
+}  // namespace
+}  // namespace hrs
