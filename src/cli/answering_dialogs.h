@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/dialogs.h"
+#include "cli/console_dialogs.h"
 
 namespace hrs::cli {
 
@@ -12,25 +12,13 @@ namespace hrs::cli {
 // kept and printed (each "\r" a new line); questions are not printed but get
 // the answer the command's flags give. Messages whose text holds one of `quiet` are
 // kept but not printed (the window's own instructions for the mouse).
-class AnsweringDialogs : public Dialogs {
+class AnsweringDialogs : public ScreenlessDialogs {
  public:
   using Answerer = std::function<Answer(const std::string& text, Buttons buttons)>;
   AnsweringDialogs(std::ostream& out, Answerer answer, std::vector<std::string> quiet = {})
       : out_(out), answer_(std::move(answer)), quiet_(std::move(quiet)) {}
 
   Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
-  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  void Beep() override {}
-  std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<FontChoice> ChooseFixedFont(const FontChoice&) override { return std::nullopt; }
-  bool ChoosePrinter() override { return false; }
 
   const std::vector<std::string>& Messages() const { return messages_; }
   bool Shown(const std::string& text) const;

@@ -7,16 +7,10 @@
 
 namespace hrs::cli {
 
-// Dialogs for a run without a screen: every message goes to the error stream
-// (each "\r" a new line); questions get the answer that writes nothing
-// (Cancel, No), except those whose text starts with one of goOnPrefixes,
-// which get the answer that goes on (OK, Yes).
-class ConsoleDialogs : public Dialogs {
+// What no screen can answer: no text typed, no file or font chosen, no
+// printer; every command's dialogs start from here.
+class ScreenlessDialogs : public Dialogs {
  public:
-  ConsoleDialogs(std::ostream& err, std::vector<std::string> goOnPrefixes = {})
-      : err_(err), goOn_(std::move(goOnPrefixes)) {}
-
-  Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
   std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }
@@ -29,6 +23,18 @@ class ConsoleDialogs : public Dialogs {
   }
   std::optional<FontChoice> ChooseFixedFont(const FontChoice&) override { return std::nullopt; }
   bool ChoosePrinter() override { return false; }
+};
+
+// Dialogs for a run without a screen: every message goes to the error stream
+// (each "\r" a new line); questions get the answer that writes nothing
+// (Cancel, No), except those whose text starts with one of goOnPrefixes,
+// which get the answer that goes on (OK, Yes).
+class ConsoleDialogs : public ScreenlessDialogs {
+ public:
+  ConsoleDialogs(std::ostream& err, std::vector<std::string> goOnPrefixes = {})
+      : err_(err), goOn_(std::move(goOnPrefixes)) {}
+
+  Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
 
   int MessagesShown() const { return shown_; }
 

@@ -290,15 +290,7 @@ bool ControlCentreWindow::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void ControlCentreWindow::Run(const std::function<void()>& event, bool busy) {
-  if (running_) return;
-  running_ = true;
-  {
-    std::optional<BusyCursor> cursor;
-    if (busy) cursor.emplace(this);
-    event();
-  }
-  running_ = false;
-  Show();
+  if (RunOneEvent(this, running_, event, busy)) Show();
 }
 
 void ControlCentreWindow::ShowDuringEvent() {

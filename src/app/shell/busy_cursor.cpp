@@ -1,5 +1,7 @@
 #include "app/shell/busy_cursor.h"
 
+#include <optional>
+
 #include <QApplication>
 
 namespace hrs::app {
@@ -21,6 +23,19 @@ BusyCursor::~BusyCursor() {
       window_->unsetCursor();
   }
   QApplication::restoreOverrideCursor();
+}
+
+bool RunOneEvent(QWidget* window, bool& running, const std::function<void()>& event, bool busy) {
+  if (running) return false;
+  running = true;
+  struct Done {
+    bool& running;
+    ~Done() { running = false; }
+  } done{running};
+  std::optional<BusyCursor> cursor;
+  if (busy) cursor.emplace(window);
+  event();
+  return true;
 }
 
 }  // namespace hrs::app

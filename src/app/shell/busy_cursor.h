@@ -1,5 +1,6 @@
 #pragma once
 #include <QPointer>
+#include <functional>
 #include <QWidget>
 
 namespace hrs::app {
@@ -18,5 +19,10 @@ class BusyCursor {
   bool hadCursor_ = false;
   QCursor previous_;
 };
+
+// Runs one event of a window with modes, never inside another (a dialog's
+// own event loop may deliver one), with the hourglass when asked. False,
+// doing nothing, while another event of the window is still running.
+bool RunOneEvent(QWidget* window, bool& running, const std::function<void()>& event, bool busy);
 
 }  // namespace hrs::app

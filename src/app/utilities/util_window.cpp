@@ -157,15 +157,7 @@ bool UtilWindow::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void UtilWindow::Run(const std::function<void()>& event, bool busy) {
-  if (running_) return;
-  running_ = true;
-  {
-    std::optional<BusyCursor> cursor;
-    if (busy) cursor.emplace(this);
-    event();
-  }
-  running_ = false;
-  Show();
+  if (RunOneEvent(this, running_, event, busy)) Show();
 }
 
 void UtilWindow::Show() {
