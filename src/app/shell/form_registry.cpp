@@ -10,6 +10,7 @@
 #include "app/rating/calc_window.h"
 #include "app/rating/query_window.h"
 #include "app/shell/app_context.h"
+#include "app/shell/help_window.h"
 #include "app/swiss/turn_window.h"
 #include "app/tournament/local_window.h"
 #include "app/utilities/util_window.h"
@@ -43,6 +44,7 @@ FormTable& Forms() {
 //   {"mnuv1", [](AppContext& ctx, int) { ShowRankingList(ctx); }},
 ActionTable& MenuActions() {
   static ActionTable actions = {
+      {"rmdb", [](AppContext& ctx, int index) { ShowReadMe(ctx, index); }},
       {"mnuv1", [](AppContext& ctx, int) { ViewRankingList(ctx); }},
       {"mnuv2", [](AppContext& ctx, int) { ViewMasterList(ctx, 1); }},
       {"mnuv3", [](AppContext& ctx, int) { ViewMasterList(ctx, 2); }},

@@ -1,5 +1,7 @@
 #include "app/shell/main_menu.h"
 
+#include "core/shell/help_text.h"
+
 #include <string_view>
 
 namespace hrs::app {
@@ -21,22 +23,11 @@ MenuItemDef Print(int index, const char* caption, const char* key) {
 }
 
 std::vector<MenuItemDef> ReadMeItems() {
-  const char* captions[] = {"Introduction",          "-",
-                            "Calculation Method",    "Performance",
-                            "-",                     "Setup",
-                            "Player Database",       "Control Centre",
-                            "Utilities",             "-",
-                            "Calculate Ratings",     "-",
-                            "Swiss Tournament",      "Small Tournament",
-                            "-",                     "Imported User Files",
-                            "Files and Directories", "Error Correction",
-                            "-",                     "How To",
-                            "What If",               "-",
-                            "Design"};
+  static const std::vector<std::string> captions = ReadMeMenuCaptions();
   std::vector<MenuItemDef> items;
   int index = 0;
-  for (const char* caption : captions) {
-    items.push_back(std::string_view(caption) == "-" ? Separator("rmdb", index) : Action("rmdb", index, caption));
+  for (const std::string& caption : captions) {
+    items.push_back(caption == "-" ? Separator("rmdb", index) : Action("rmdb", index, caption.c_str()));
     ++index;
   }
   return items;
