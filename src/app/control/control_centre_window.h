@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "app/control/list_show_window.h"
-#include "app/control/showing_dialogs.h"
+#include "app/shell/showing_dialogs.h"
 #include "core/control/control_centre_form.h"
 
 class QCheckBox;

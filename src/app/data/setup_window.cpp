@@ -1,5 +1,7 @@
 #include "app/data/setup_window.h"
 
+#include "app/shell/showing_dialogs.h"
+
 #include <functional>
 
 #include <QFrame>
@@ -12,45 +14,6 @@
 #include <QVBoxLayout>
 
 namespace hrs::app {
-
-namespace {
-
-// The dialogs of the window, showing the fields as they now stand before
-// each message.
-class FieldsFirstDialogs : public Dialogs {
- public:
-  FieldsFirstDialogs(Dialogs& inner, std::function<void()> showFields)
-      : inner_(inner), showFields_(std::move(showFields)) {}
-  Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override {
-    showFields_();
-    return inner_.Message(text, buttons, icon, title);
-  }
-  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string& defaultText) override {
-    showFields_();
-    return inner_.Input(prompt, title, defaultText);
-  }
-  void Beep() override { inner_.Beep(); }
-  std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter,
-                                            const std::string& directory) override {
-    return inner_.ChooseOpenFile(title, filter, directory);
-  }
-  std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
-                                            const std::string& directory) override {
-    return inner_.ChooseSaveFile(title, filter, directory);
-  }
-  std::optional<FontChoice> ChooseFixedFont(const FontChoice& current) override {
-    return inner_.ChooseFixedFont(current);
-  }
-  bool ChoosePrinter() override { return inner_.ChoosePrinter(); }
-  bool ChoosePageSetup() override { return inner_.ChoosePageSetup(); }
-
- private:
-  Dialogs& inner_;
-  std::function<void()> showFields_;
-};
-
-}  // namespace
 
 namespace {
 
@@ -129,7 +92,7 @@ void SetupWindow::Save() {
       if (text_[i]->text() != value) text_[i]->setText(value);
     }
   };
-  FieldsFirstDialogs dialogs(dialogs_, showFields);
+  ShowingDialogs dialogs(dialogs_, showFields);
   const SetupSaveOutcome outcome = SaveSetupForm(fields, db_, dialogs, clock_);
   showFields();
   if (outcome.focus > 0) text_[static_cast<size_t>(outcome.focus - 1)]->setFocus(Qt::OtherFocusReason);

@@ -6,9 +6,9 @@
 namespace hrs::app {
 
 // The dialogs of a window whose events ask questions part-way (Add User
-// File asks what to do with the list it has just filled): before each box
-// the window shows its state as it stands, so that the operator answers
-// with the list in front of him.
+// File asks what to do with the list it has just filled; the Setup window
+// names the field it refuses): before each box the window shows its state
+// as it stands, so that the operator answers with it in front of him.
 class ShowingDialogs : public Dialogs {
  public:
   ShowingDialogs(Dialogs& inner, std::function<void()> show) : inner_(inner), show_(std::move(show)) {}
