@@ -3,7 +3,9 @@
 // registered tournament files), ids a mix of Sys Ids (quoted, as typed) and
 // membership numbers (bare, as imported) with a few unknown players.
 //
-// Run: build/dev/bench/bench_calculate_year [runs] [path to hrs-cli]
+// Run: build/release/bench/bench_calculate_year [runs] [path to hrs-cli]
+//      build/release/bench/bench_calculate_year --generate DIR [typical]
+//        (only writes the year into DIR, for a profiler)
 // Reports the median of `hrs-cli calculate` as a whole process (load,
 // calculate, save), and in-process figures for the quick and the plain month
 // reading, whose saved files must be identical.
@@ -216,6 +218,15 @@ bool MeasureYear(const char* title, const std::string& cli, int runs) {
 }
 
 int main(int argc, char** argv) {
+  if (argc > 2 && std::string(argv[1]) == "--generate") {
+    if (argc > 3 && std::string(argv[3]) == "typical") {
+      Players = 200;
+      MonthLimit = 2000;
+    }
+    fs::create_directories(argv[2]);
+    Generate(argv[2], hrs::SystemClock().Today().year - 1);
+    return 0;
+  }
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
   const std::string cli =
       argc > 2 ? argv[2] : (fs::path(argv[0]).parent_path() / ".." / "src" / "cli" / "hrs-cli").string();

@@ -16,7 +16,7 @@ namespace hrs {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
+std::optional<std::string_view> ReadWholeFileInto(const fs::path& path, std::string& buffer) {
   // Non-blocking, so that a pipe or device in a file's place is refused at
   // once instead of waiting for a writer that never comes.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -27,12 +27,13 @@ std::optional<std::string> ReadWholeFile(const fs::path& path) {
     return std::nullopt;
   }
   // Read to the end whatever the size said: a file that changes meanwhile
-  // gives the bytes it had, never a fault.
-  std::string data(static_cast<size_t>(st.st_size) + 1, '\0');
+  // gives the bytes it had, never a fault. The buffer never shrinks, so only
+  // its growth is ever cleared.
+  if (buffer.size() < static_cast<size_t>(st.st_size) + 1) buffer.resize(static_cast<size_t>(st.st_size) + 1);
   size_t done = 0;
   for (;;) {
-    if (done == data.size()) data.resize(data.size() * 2);
-    const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
+    if (done == buffer.size()) buffer.resize(buffer.size() * 2);
+    const ssize_t n = ::read(fd, buffer.data() + done, buffer.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       ::close(fd);
@@ -42,7 +43,14 @@ std::optional<std::string> ReadWholeFile(const fs::path& path) {
     done += static_cast<size_t>(n);
   }
   ::close(fd);
-  data.resize(done);
+  return std::string_view(buffer.data(), done);
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& path) {
+  std::string data;
+  const auto bytes = ReadWholeFileInto(path, data);
+  if (!bytes) return std::nullopt;
+  data.resize(bytes->size());
   return data;
 }
 

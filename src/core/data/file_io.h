@@ -9,6 +9,9 @@ namespace hrs {
 
 // The whole content of a file, or nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+// The same into a buffer kept from call to call, so that reading file after
+// file touches no new memory; the view lasts until the buffer's next use.
+std::optional<std::string_view> ReadWholeFileInto(const std::filesystem::path& path, std::string& buffer);
 
 // Replaces a file whole and atomically: a temporary file in the same folder is
 // written, flushed and renamed over the old one. On failure the old file is

@@ -62,18 +62,18 @@ std::optional<std::vector<Tournament>> ReadTournaments(const Database& db, Dialo
 // The month list of one month in rating order; adds its size to collected.
 std::vector<RatedEntry> MonthEntries(const Database& db, int month, const std::vector<Tournament>& tournaments,
                                      const std::string& today, const PlayerIdentifier& identify,
-                                     FastMonthList* fast, long long& collected) {
+                                     MonthScratch& scratch, bool quick, long long& collected) {
   std::vector<MonthResult> fromTournaments;
   for (const auto& t : tournaments) {
     if (t.month != month) continue;
     for (const auto& d : t.file.duels) fromTournaments.push_back(FromTournamentDuel(t.file.date, d));
   }
   // A private copy: an editor saving the file meanwhile cannot pull it away.
-  const auto file = ReadWholeFile(db.location.DataPath(MonthFileName(db.setup.RatingYear, month)));
   const std::optional<std::string_view> bytes =
-      file ? std::optional<std::string_view>(*file) : std::nullopt;
+      ReadWholeFileInto(db.location.DataPath(MonthFileName(db.setup.RatingYear, month)), scratch.file);
 
-  if (fast) {
+  if (quick) {
+    FastMonthList* fast = &scratch.list;
     fast->Clear();
     bool usual = true;
     for (const auto& r : fromTournaments) usual = usual && fast->Add(r);
@@ -159,9 +159,9 @@ CalculationOutcome CalculateRatings(Database& db, int startMonth, int endMonth, 
   long long collected = 0;
   {
     MonthsAhead months(startMonth, endMonth, reading == MonthReading::Fast ? ReadingThreads() : 0,
-                       [&](int month, FastMonthList* fast, long long& n) {
-                         return MonthEntries(db, month, *tournaments, today, identify,
-                                             reading == MonthReading::Straightforward ? nullptr : fast, n);
+                       [&](int month, MonthScratch& scratch, long long& n) {
+                         return MonthEntries(db, month, *tournaments, today, identify, scratch,
+                                             reading != MonthReading::Straightforward, n);
                        },
                        identify);
     for (int month = startMonth; month <= endMonth; ++month) {

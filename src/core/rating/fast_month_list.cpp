@@ -150,26 +150,35 @@ class LineScanner {
   const char* end_;
 };
 
+unsigned BitWidth(size_t n) {
+  unsigned b = 0;
+  while ((size_t{1} << b) < n) ++b;
+  return b;
+}
+
 // Stable least-significant-digit radix sort of v[0..n) on bits
-// [from, from + bits), in digits of at most 8 bits; tmp holds n items.
-void RadixSort(uint64_t* v, uint64_t* tmp, size_t n, unsigned from, unsigned bits) {
+// [from, from + bits); tmp holds n items, counts the counting tables. Long
+// lists take wide digits (few passes), short ones narrow digits (small
+// tables to clear and sum).
+void RadixSort(uint64_t* v, uint64_t* tmp, size_t n, unsigned from, unsigned bits, std::vector<uint32_t>& counts) {
   if (n < 2 || bits == 0) return;
-  const unsigned passes = (bits + 7) / 8;
+  const unsigned widest = std::clamp(BitWidth(n), 8u, 12u);
+  const unsigned passes = (bits + widest - 1) / widest;
   const unsigned width = (bits + passes - 1) / passes;
-  const uint64_t mask = (uint64_t{1} << width) - 1;
-  std::array<std::array<uint32_t, 256>, 8> count;
-  for (unsigned p = 0; p < passes; ++p) std::fill_n(count[p].begin(), mask + 1, 0);
+  const size_t buckets = size_t{1} << width;
+  const uint64_t mask = buckets - 1;
+  counts.assign(passes * buckets, 0);
   for (size_t i = 0; i < n; ++i)
-    for (unsigned p = 0; p < passes; ++p) ++count[p][(v[i] >> (from + p * width)) & mask];
+    for (unsigned p = 0; p < passes; ++p) ++counts[p * buckets + ((v[i] >> (from + p * width)) & mask)];
   uint64_t* in = v;
   uint64_t* out = tmp;
   for (unsigned p = 0; p < passes; ++p) {
     const unsigned shift = from + p * width;
-    auto& c = count[p];
+    uint32_t* c = counts.data() + p * buckets;
     // A pass where every item has the same digit changes nothing.
     if (c[(in[0] >> shift) & mask] == n) continue;
     uint32_t sum = 0;
-    for (size_t d = 0; d <= mask; ++d) {
+    for (size_t d = 0; d < buckets; ++d) {
       const uint32_t k = c[d];
       c[d] = sum;
       sum += k;
@@ -180,11 +189,6 @@ void RadixSort(uint64_t* v, uint64_t* tmp, size_t n, unsigned from, unsigned bit
   if (in != v) std::copy(in, in + n, v);
 }
 
-unsigned BitWidth(size_t n) {
-  unsigned b = 0;
-  while ((size_t{1} << b) < n) ++b;
-  return b;
-}
 
 }  // namespace
 
@@ -295,22 +299,18 @@ bool FastMonthList::Sorted(std::vector<RatedEntry>& entries) {
   for (const uint64_t e : large) rank[e & 0xFFFFFFFFu] = next++;
 
   // One number per result: day, ranks and code on top (the sort key), the two
-  // players and the draw below it. The numbers go straight to their day's
-  // place (days keep the order of adding), then each day is sorted alone.
-  std::array<uint32_t, 101> dayStart{};
-  for (const Raw& x : items_) ++dayStart[(x.dayCode >> 3) + 1u];
-  for (size_t d = 1; d < dayStart.size(); ++d) dayStart[d] += dayStart[d - 1];
-  std::array<uint32_t, 101> fill = dayStart;
+  // players and the draw below it. The sort is stable, so results of the same
+  // key keep the order of adding.
   packed_.resize(items_.size());
   scratch_.resize(items_.size());
-  for (const Raw& x : items_) {
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const Raw& x = items_[i];
     const uint64_t key = ((static_cast<uint64_t>(x.dayCode >> 3) << r | rank[x.first]) << r | rank[x.second]) << 2 |
                          ((x.dayCode >> 1) & 3);
-    packed_[fill[x.dayCode >> 3]++] = key << 23 | static_cast<uint64_t>(slotSysId_[x.first]) << 12 |
-                                      static_cast<uint64_t>(slotSysId_[x.second]) << 1 | (x.dayCode & 1);
+    packed_[i] = key << 23 | static_cast<uint64_t>(slotSysId_[x.first]) << 12 |
+                 static_cast<uint64_t>(slotSysId_[x.second]) << 1 | (x.dayCode & 1);
   }
-  for (size_t d = 0; d + 1 < dayStart.size(); ++d)
-    RadixSort(packed_.data() + dayStart[d], scratch_.data(), dayStart[d + 1] - dayStart[d], 23, 2 + 2 * r);
+  RadixSort(packed_.data(), scratch_.data(), packed_.size(), 23, 9 + 2 * r, counts_);
 
   entries.reserve(packed_.size());
   const unsigned dayShift = 23 + 2 + 2 * r;

@@ -65,6 +65,7 @@ class FastMonthList {
   std::vector<size_t> largeUsed_;
   std::vector<Raw> items_;
   std::vector<uint64_t> packed_, scratch_;
+  std::vector<uint32_t> counts_;
 };
 
 }  // namespace hrs

@@ -9,16 +9,15 @@ MonthsAhead::MonthsAhead(int firstMonth, int lastMonth, int threads, Reader read
       last_(lastMonth),
       read_(std::move(read)),
       identify_(identify),
-      inOrder_(identify),
+      own_(identify),
       slots_(static_cast<size_t>(std::max(0, lastMonth - firstMonth + 1))),
       next_(firstMonth) {
-  const int months = lastMonth - firstMonth + 1;
-  threads = std::min(threads, months);
+  // The calling thread reads too, so the last month needs no worker.
+  threads = std::min(threads, lastMonth - firstMonth);
   try {
     for (int i = 0; i < threads; ++i) workers_.emplace_back([this] { Work(); });
   } catch (const std::system_error&) {
-    // No thread to be had: the months already handed out are read, the rest
-    // are read in order as they are taken.
+    // No thread to be had: the calling thread reads what is left.
   }
 }
 
@@ -30,27 +29,27 @@ MonthsAhead::~MonthsAhead() {
   for (auto& w : workers_) w.join();
 }
 
+bool MonthsAhead::ReadNext(std::unique_lock<std::mutex>& lock, MonthScratch& scratch) {
+  if (stop_ || next_ > last_) return false;
+  const int month = next_++;
+  lock.unlock();
+  Slot slot;
+  try {
+    slot.entries = read_(month, scratch, slot.collected);
+  } catch (...) {
+    slot.error = std::current_exception();
+  }
+  lock.lock();
+  slot.ready = true;
+  slots_[static_cast<size_t>(month - first_)] = std::move(slot);
+  ready_.notify_all();
+  return true;
+}
+
 void MonthsAhead::Work() {
-  FastMonthList fast(identify_);
-  for (;;) {
-    int month;
-    {
-      std::lock_guard lock(mutex_);
-      if (stop_ || next_ > last_) return;
-      month = next_++;
-    }
-    Slot slot;
-    try {
-      slot.entries = read_(month, &fast, slot.collected);
-    } catch (...) {
-      slot.error = std::current_exception();
-    }
-    {
-      std::lock_guard lock(mutex_);
-      slot.ready = true;
-      slots_[static_cast<size_t>(month - first_)] = std::move(slot);
-    }
-    ready_.notify_all();
+  MonthScratch scratch(identify_);
+  std::unique_lock lock(mutex_);
+  while (ReadNext(lock, scratch)) {
   }
 }
 
@@ -58,15 +57,13 @@ std::vector<RatedEntry> MonthsAhead::Take(int month, long long& collected) {
   Slot slot;
   {
     std::unique_lock lock(mutex_);
-    if (workers_.empty() || (month >= next_ && next_ <= last_)) {
-      // Not handed to a worker: read it here.
-      if (month >= next_) next_ = month + 1;
-      lock.unlock();
-      return read_(month, &inOrder_, collected);
+    Slot& wanted = slots_[static_cast<size_t>(month - first_)];
+    // Waiting would leave this core idle: read what nobody has taken yet,
+    // which is this month or one that is needed soon.
+    while (!wanted.ready && ReadNext(lock, own_)) {
     }
-    Slot& waiting = slots_[static_cast<size_t>(month - first_)];
-    ready_.wait(lock, [&waiting] { return waiting.ready; });
-    slot = std::move(waiting);
+    ready_.wait(lock, [&wanted] { return wanted.ready; });
+    slot = std::move(wanted);
   }
   if (slot.error) std::rethrow_exception(slot.error);
   collected += slot.collected;

@@ -3,6 +3,7 @@
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -11,13 +12,21 @@
 
 namespace hrs {
 
+// What a reading thread keeps from month to month, so that the next month
+// needs no new memory.
+struct MonthScratch {
+  explicit MonthScratch(const PlayerIdentifier& identify) : list(identify) {}
+  FastMonthList list;
+  std::string file;
+};
+
 // Reads the months of a calculation ahead of the rating: a month's list does
 // not depend on the ratings, so other cores can read and sort the next
 // months while the current one is rated. The rating itself takes them in
-// order, one by one.
+// order, one by one, and reads the next month itself rather than wait.
 class MonthsAhead {
  public:
-  using Reader = std::function<std::vector<RatedEntry>(int month, FastMonthList* fast, long long& collected)>;
+  using Reader = std::function<std::vector<RatedEntry>(int month, MonthScratch& scratch, long long& collected)>;
 
   // threads 0: every month is read when it is taken, on the calling thread.
   MonthsAhead(int firstMonth, int lastMonth, int threads, Reader read, const PlayerIdentifier& identify);
@@ -37,11 +46,14 @@ class MonthsAhead {
     std::exception_ptr error;
   };
   void Work();
+  // Reads the next month nobody has taken yet into its slot; false when
+  // there is none. Called and returns with the lock held.
+  bool ReadNext(std::unique_lock<std::mutex>& lock, MonthScratch& scratch);
 
   int first_, last_;
   Reader read_;
   const PlayerIdentifier& identify_;
-  FastMonthList inOrder_;
+  MonthScratch own_;
   std::vector<Slot> slots_;
   int next_;
   bool stop_ = false;

@@ -30,7 +30,6 @@ class RatingRun {
  private:
   void ApplyDay();
   void StartDay();
-  void SetDayRating(size_t id);
   void Rate(const RatedEntry& e);
 
   int playerCount_;
