@@ -43,7 +43,12 @@ class FastMonthList {
     uint16_t dayCode;        // day << 3 | code rank << 1 | draw
   };
   uint32_t Slot(uint32_t key, uint32_t value) {
-    if (key >= SmallKeys) return LargeSlot(key, value);
+    if (key >= SmallKeys) {
+      // Most long ids are found at the first place they hash to.
+      const uint64_t e = largeTable_[HashPos(key)];
+      if (static_cast<uint32_t>(e >> 32) == key) return static_cast<uint32_t>(e & 0xFFFFFFFFu) - 1;
+      return LargeSlot(key, value);
+    }
     int32_t& s = smallSlot_[key];
     if (s < 0) s = static_cast<int32_t>(NewSlot(key, value));
     return static_cast<uint32_t>(s);

@@ -74,7 +74,10 @@ TEST(FastMonthList, RefusesWhatItCannotOrderAndReadsTheUsualLines) {
 // A year of results with every kind of line the files may hold.
 void WriteQuirkyYear(RatingClub& club, std::mt19937& rng) {
   const std::vector<std::string> plainIds = {"1", "2", "3", "7", "12", "25", "40", "007", "10003", "10020",
-                                             "10036", "999999", "55555", "0"};
+                                             "10036", "999999", "55555", "0", "00000012", "00010003"};
+  // Every form of the usual line: bare or quoted date, code quoted, bare or
+  // left out, either line end.
+  const std::vector<std::string> codeForms = {"\" \"", "\"X\"", "\"x\"", "\"\"", "X", "x", ""};
   const std::vector<std::string> oddIds = {"-5", "abc", " 12", "123456789", "1.5", "12abc", ""};
   for (int month = 1; month <= 12; ++month) {
     std::string bytes;
@@ -88,7 +91,12 @@ void WriteQuirkyYear(RatingClub& club, std::mt19937& rng) {
       if (quirky && rng() % 50 == 0) date = "199701";
       const bool quote = rng() % 2 == 0;
       auto id = [&](const std::string& v) { return quote ? "\"" + v + "\"" : v; };
-      bytes += "\"" + date + "\"," + id(a) + "," + id(b) + ",\"" + (quirky && rng() % 60 == 0 ? "XY" : code) + "\"\r\n";
+      if (!quirky) {
+        bytes += (rng() % 3 == 0 ? date : "\"" + date + "\"") + "," + id(a) + "," + id(b) + "," +
+                 codeForms[rng() % codeForms.size()] + (rng() % 4 == 0 ? "\n" : "\r\n");
+        continue;
+      }
+      bytes += "\"" + date + "\"," + id(a) + "," + id(b) + ",\"" + (rng() % 60 == 0 ? "XY" : code) + "\"\r\n";
     }
     club.dir.Write(MonthFileName(1997, month), bytes);
   }
