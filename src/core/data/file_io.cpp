@@ -28,8 +28,10 @@ std::optional<std::string_view> ReadWholeFileInto(const fs::path& path, std::str
   }
   // Read to the end whatever the size said: a file that changes meanwhile
   // gives the bytes it had, never a fault. The buffer never shrinks, so only
-  // its growth is ever cleared.
-  if (buffer.size() < static_cast<size_t>(st.st_size) + 1) buffer.resize(static_cast<size_t>(st.st_size) + 1);
+  // its growth is ever cleared; it grows with room for a somewhat longer
+  // next file.
+  const size_t need = static_cast<size_t>(st.st_size) + 1;
+  if (buffer.size() < need) buffer.resize(need + need / 8);
   size_t done = 0;
   for (;;) {
     if (done == buffer.size()) buffer.resize(buffer.size() * 2);

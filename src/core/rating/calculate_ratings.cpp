@@ -60,9 +60,9 @@ std::optional<std::vector<Tournament>> ReadTournaments(const Database& db, Dialo
 }
 
 // The month list of one month in rating order; adds its size to collected.
-std::vector<RatedEntry> MonthEntries(const Database& db, int month, const std::vector<Tournament>& tournaments,
-                                     const std::string& today, const PlayerIdentifier& identify,
-                                     MonthScratch& scratch, bool quick, long long& collected) {
+void MonthEntries(const Database& db, int month, const std::vector<Tournament>& tournaments,
+                  const std::string& today, const PlayerIdentifier& identify, MonthScratch& scratch, bool quick,
+                  std::vector<RatedEntry>& entries, long long& collected) {
   std::vector<MonthResult> fromTournaments;
   for (const auto& t : tournaments) {
     if (t.month != month) continue;
@@ -78,10 +78,9 @@ std::vector<RatedEntry> MonthEntries(const Database& db, int month, const std::v
     bool usual = true;
     for (const auto& r : fromTournaments) usual = usual && fast->Add(r);
     if (usual && bytes) usual = fast->AddMonthFile(*bytes, today);
-    std::vector<RatedEntry> entries;
     if (usual && fast->Sorted(entries)) {
       collected += static_cast<long long>(fast->Size());
-      return entries;
+      return;
     }
   }
   std::vector<MonthResult> results = std::move(fromTournaments);
@@ -90,7 +89,7 @@ std::vector<RatedEntry> MonthEntries(const Database& db, int month, const std::v
       if (!(t.date > today)) results.push_back(FromMonthLine(t));
   }
   collected += static_cast<long long>(results.size());
-  return SortedMonthEntries(results, identify);
+  entries = SortedMonthEntries(results, identify);
 }
 
 }  // namespace
@@ -159,9 +158,9 @@ CalculationOutcome CalculateRatings(Database& db, int startMonth, int endMonth, 
   long long collected = 0;
   {
     MonthsAhead months(startMonth, endMonth, reading == MonthReading::Fast ? ReadingThreads() : 0,
-                       [&](int month, MonthScratch& scratch, long long& n) {
-                         return MonthEntries(db, month, *tournaments, today, identify, scratch,
-                                             reading != MonthReading::Straightforward, n);
+                       [&](int month, MonthScratch& scratch, std::vector<RatedEntry>& entries, long long& n) {
+                         MonthEntries(db, month, *tournaments, today, identify, scratch,
+                                      reading != MonthReading::Straightforward, entries, n);
                        },
                        identify);
     for (int month = startMonth; month <= endMonth; ++month) {

@@ -32,10 +32,14 @@ MonthsAhead::~MonthsAhead() {
 bool MonthsAhead::ReadNext(std::unique_lock<std::mutex>& lock, MonthScratch& scratch) {
   if (stop_ || next_ > last_) return false;
   const int month = next_++;
-  lock.unlock();
   Slot slot;
+  if (!spare_.empty()) {
+    slot.entries = std::move(spare_.back());
+    spare_.pop_back();
+  }
+  lock.unlock();
   try {
-    slot.entries = read_(month, scratch, slot.collected);
+    read_(month, scratch, slot.entries, slot.collected);
   } catch (...) {
     slot.error = std::current_exception();
   }
@@ -53,10 +57,11 @@ void MonthsAhead::Work() {
   }
 }
 
-std::vector<RatedEntry> MonthsAhead::Take(int month, long long& collected) {
+const std::vector<RatedEntry>& MonthsAhead::Take(int month, long long& collected) {
   Slot slot;
   {
     std::unique_lock lock(mutex_);
+    if (taken_.capacity() > 0) spare_.push_back(std::move(taken_));
     Slot& wanted = slots_[static_cast<size_t>(month - first_)];
     // Waiting would leave this core idle: read what nobody has taken yet,
     // which is this month or one that is needed soon.
@@ -67,7 +72,8 @@ std::vector<RatedEntry> MonthsAhead::Take(int month, long long& collected) {
   }
   if (slot.error) std::rethrow_exception(slot.error);
   collected += slot.collected;
-  return std::move(slot.entries);
+  taken_ = std::move(slot.entries);
+  return taken_;
 }
 
 int ReadingThreads() {

@@ -26,7 +26,10 @@ struct MonthScratch {
 // order, one by one, and reads the next month itself rather than wait.
 class MonthsAhead {
  public:
-  using Reader = std::function<std::vector<RatedEntry>(int month, MonthScratch& scratch, long long& collected)>;
+  // Puts the month's list in rating order into entries (whose memory it may
+  // reuse) and adds its size to collected.
+  using Reader = std::function<void(int month, MonthScratch& scratch, std::vector<RatedEntry>& entries,
+                                    long long& collected)>;
 
   // threads 0: every month is read when it is taken, on the calling thread.
   MonthsAhead(int firstMonth, int lastMonth, int threads, Reader read, const PlayerIdentifier& identify);
@@ -34,9 +37,9 @@ class MonthsAhead {
   MonthsAhead(const MonthsAhead&) = delete;
   MonthsAhead& operator=(const MonthsAhead&) = delete;
 
-  // The month's list in rating order; adds its size to collected. Months are
-  // taken in order from the first.
-  std::vector<RatedEntry> Take(int month, long long& collected);
+  // The month's list in rating order, valid until the next Take; adds its
+  // size to collected. Months are taken in order from the first.
+  const std::vector<RatedEntry>& Take(int month, long long& collected);
 
  private:
   struct Slot {
@@ -55,6 +58,10 @@ class MonthsAhead {
   const PlayerIdentifier& identify_;
   MonthScratch own_;
   std::vector<Slot> slots_;
+  // The list last taken, and lists rated already whose memory the next
+  // months reuse: fresh memory costs a page fault per page.
+  std::vector<RatedEntry> taken_;
+  std::vector<std::vector<RatedEntry>> spare_;
   int next_;
   bool stop_ = false;
   std::mutex mutex_;

@@ -10,6 +10,6 @@ double WinExpectancy(int r1, int r2, int winFactor) {
   return static_cast<double>(we);
 }
 
-ExpectancyTable::ExpectancyTable(int winFactor) : winFactor_(winFactor), values_(2 * Range + 1, -1.0) {}
+ExpectancyTable::ExpectancyTable(int winFactor) : winFactor_(winFactor), values_(2 * Range + 1, -1.0f) {}
 
 }  // namespace hrs

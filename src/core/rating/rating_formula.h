@@ -19,14 +19,15 @@ class ExpectancyTable {
   double operator()(int r1, int r2) {
     const long long diff = static_cast<long long>(r2) - r1;
     if (diff < -Range || diff > Range) return WinExpectancy(r1, r2, winFactor_);
-    double& slot = values_[static_cast<size_t>(diff + Range)];
-    if (slot < 0) slot = WinExpectancy(r1, r2, winFactor_);
+    float& slot = values_[static_cast<size_t>(diff + Range)];
+    if (slot < 0) slot = static_cast<float>(WinExpectancy(r1, r2, winFactor_));
     return slot;
   }
 
  private:
   int winFactor_;
-  std::vector<double> values_;  // -1 until worked out
+  // Single precision holds every value exactly, in half the cache.
+  std::vector<float> values_;  // -1 until worked out
 };
 
 // The adjustment constant (K) of a rating: k1 below limitA, k2 below limitB,

@@ -39,7 +39,7 @@ void RatingRun::StartDay() {
   for (size_t id = 1; id < n; ++id) k[id] = groups_.K(rating[id]);
 }
 
-void RatingRun::Rate(const RatedEntry& e) {
+inline void RatingRun::Rate(const RatedEntry& e) {
   // Both unknown, or a player against himself.
   if (e.first == e.second) {
     bypassed_ = true;

@@ -30,7 +30,7 @@ class RatingRun {
  private:
   void ApplyDay();
   void StartDay();
-  void Rate(const RatedEntry& e);
+  inline void Rate(const RatedEntry& e);
 
   int playerCount_;
   int firstRating_;
