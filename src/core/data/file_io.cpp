@@ -216,33 +216,55 @@ std::optional<std::string> WriteFilesTogether(const std::vector<FileContent>& fi
   const fs::path dir = files[0].path.has_parent_path() ? files[0].path.parent_path() : fs::path(".");
   std::vector<std::array<fs::path, 3>> entries;
   std::vector<fs::path> scratch;
+  // What is written but not yet flushed and closed, with the file it is for.
+  std::vector<std::pair<int, fs::path>> open;
+  auto fail = [&](std::string why) {
+    for (const auto& [fd, path] : open) ::close(fd);
+    RemoveAll(scratch);
+    return why;
+  };
+  // Every copy is written before the first is flushed: the first flush then
+  // takes the others' blocks to the disk with it, and theirs cost little.
+  auto writeCopy = [&](const fs::path& target, const fs::path& tmp, std::string_view bytes) -> std::optional<std::string> {
+    const int fd = OpenFile(tmp, O_WRONLY | O_CREAT | O_EXCL);
+    if (fd < 0) return fail(ErrnoText("Cannot create", tmp));
+    scratch.push_back(tmp);
+    open.emplace_back(fd, target);
+    if (!WriteAll(fd, bytes)) return fail(ErrnoText("Cannot write", target));
+    return std::nullopt;
+  };
   for (const auto& f : files) {
     const fs::path target = dir / f.path.filename();
     const fs::path tmp = ScratchName(target, ".tmp");
-    if (auto why = WriteTemporary(target, tmp, f.bytes)) {
-      RemoveAll(scratch);
-      return why;
-    }
-    scratch.push_back(tmp);
+    if (auto why = writeCopy(target, tmp, f.bytes)) return why;
     entries.push_back({target, tmp, fs::path()});
   }
   // The old files stay reachable until every new one is in place.
   for (auto& e : entries) {
     if (!FileExists(e[0])) continue;
     const fs::path old = ScratchName(e[0], ".old");
-    if (!LinkFile(e[0], old)) {
-      std::string why = ErrnoText("Cannot keep", e[0]);
-      RemoveAll(scratch);
-      return why;
-    }
+    if (!LinkFile(e[0], old)) return fail(ErrnoText("Cannot keep", e[0]));
     e[2] = old;
     scratch.push_back(old);
   }
   const fs::path journal = dir / JournalName;
-  if (auto why = WriteFileAtomically(journal, JournalBytes(entries))) {
-    RemoveAll(scratch);
-    return why;
+  const fs::path journalCopy = ScratchName(journal, ".tmp");
+  if (auto why = writeCopy(journal, journalCopy, JournalBytes(entries))) return why;
+  for (const auto& [fd, path] : open)
+    if (!Flush(fd)) return fail(ErrnoText("Cannot write", path));
+  while (!open.empty()) {
+    const auto [fd, path] = open.back();
+    open.pop_back();
+    if (!CloseFile(fd)) return fail(ErrnoText("Cannot write", path));
   }
+  // Keep the permissions the operator gave the old files.
+  for (const auto& e : entries) {
+    struct stat st {};
+    if (::stat(e[0].c_str(), &st) == 0) ::chmod(e[1].c_str(), st.st_mode & 07777);
+  }
+  // Every new file is on the disk before the journal says so.
+  if (!RenameFile(journalCopy, journal)) return fail(ErrnoText("Cannot replace", journal));
+  scratch.pop_back();
   for (size_t k = 0; k < entries.size(); ++k) {
     if (RenameFile(entries[k][1], entries[k][0])) continue;
     std::string why = ErrnoText("Cannot replace", entries[k][0]);

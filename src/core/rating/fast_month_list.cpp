@@ -315,7 +315,7 @@ void FastMonthList::GrowLarge() {
 
 inline void FastMonthList::Push(uint32_t day, uint32_t key1, uint32_t value1, uint32_t key2, uint32_t value2,
                          uint32_t code, bool draw) {
-  items_.push_back({Slot(key1, value1), Slot(key2, value2),
+  items_.push_back({static_cast<uint16_t>(Slot(key1, value1)), static_cast<uint16_t>(Slot(key2, value2)),
                     static_cast<uint16_t>(day << 3 | code << 1 | (draw ? 1 : 0))});
 }
 
@@ -393,7 +393,7 @@ bool FastMonthList::Sorted(std::vector<RatedEntry>& entries) {
   uint64_t currentDay = packed_.front() >> dayShift;
   for (const uint64_t x : packed_) {
     const uint64_t day = x >> dayShift;
-    entries.push_back({static_cast<int>((x >> 12) & 0x7FF), static_cast<int>((x >> 1) & 0x7FF), (x & 1) != 0,
+    entries.push_back({static_cast<int16_t>((x >> 12) & 0x7FF), static_cast<int16_t>((x >> 1) & 0x7FF), (x & 1) != 0,
                        day != currentDay});
     currentDay = day;
   }

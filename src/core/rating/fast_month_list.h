@@ -38,8 +38,10 @@ class FastMonthList {
  private:
   // Ids of up to 4 digits are looked up directly, longer ones hashed.
   static constexpr uint32_t SmallKeys = 11110;
+  // Slots beyond 16 bits are cut short here, but Sorted refuses a month of
+  // that many ids before it reads them.
   struct Raw {
-    uint32_t first, second;  // slots of the ids
+    uint16_t first, second;  // slots of the ids
     uint16_t dayCode;        // day << 3 | code rank << 1 | draw
   };
   uint32_t Slot(uint32_t key, uint32_t value) {

@@ -51,8 +51,8 @@ std::vector<RatedEntry> SortedMonthEntries(const std::vector<MonthResult>& resul
     RatedEntry e;
     e.newDay = i > 0 && day != currentDay;
     currentDay = day;
-    e.first = identify.Identify(LeadingNumber(Column(item, 2, 8)));
-    e.second = identify.Identify(LeadingNumber(Column(item, 10, 8)));
+    e.first = static_cast<int16_t>(identify.Identify(LeadingNumber(Column(item, 2, 8))));
+    e.second = static_cast<int16_t>(identify.Identify(LeadingNumber(Column(item, 10, 8))));
     e.draw = item.size() == 19 && item[18] == 'X';
     entries.push_back(e);
   }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,11 @@ MonthResult FromTournamentDuel(const std::string& date, const TournamentDuel& d)
 std::string MonthItemText(const MonthResult& r);
 
 // A result in rating order with its players identified (0 = unknown).
+// Sys Ids (at most 1998, 0 the unknown player) fit in 16 bits, and the lists
+// of a year take half the memory.
 struct RatedEntry {
-  int first = 0;
-  int second = 0;
+  int16_t first = 0;
+  int16_t second = 0;
   bool draw = false;
   bool newDay = false;  // its day differs from the one before it
   bool operator==(const RatedEntry&) const = default;
