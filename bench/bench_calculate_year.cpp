@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmark_year.h"
 #include "cli/console_dialogs.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
@@ -43,8 +44,7 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 // The size of the year being generated: the largest, or a typical club.
-int MonthLimit = 32767;
-int Players = hrs::PlayerCapacity;
+hrs::bench::YearSize Size;
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
@@ -53,77 +53,10 @@ double Median(std::vector<double> v) {
 
 double Ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
 
-int Membership(int sysId) { return 20000 + sysId * 7; }
-
-// An id for a player: his Sys Id or his membership number, now and then an
-// unknown player.
-std::string Id(std::mt19937& rng, int sysId, bool& quoted) {
-  const unsigned roll = rng() % 100;
-  quoted = roll < 50;
-  if (roll < 50) return std::to_string(sysId);
-  if (roll < 97) return std::to_string(Membership(sysId));
-  if (roll < 99) return "999999";
-  return std::to_string(90000000 + sysId);  // nobody's number
-}
-
 void Generate(const fs::path& dir, int year) {
-  std::mt19937 rng(1997);
-  hrs::DataLocation where;
-  where.dataDir = dir;
-  hrs::SetupRecord setup = hrs::SetupRecord::Created(year);
-  hrs::PlayerTable players;
-  hrs::RatingStats stats;
-  players.PlayerCount = Players;
-  for (int i = 1; i <= Players; ++i) {
-    auto& p = players[i];
-    p.SysId = static_cast<int16_t>(i);
-    p.Name = hrs::TextField::Of("Player " + std::to_string(i));
-    p.Info = hrs::TextField::Of("");
-    p.MbShipNo = Membership(i);
-    p.StartRating = static_cast<int16_t>(1400 + rng() % 1100);
-    p.Rating = p.StartRating;
-    stats.At(i, 1) = p.StartRating;
-  }
-  players.ActiveCount = players.CountActive();
-  if (hrs::SaveSetup(where, setup) || hrs::SavePlayers(where, players) ||
-      hrs::SaveRatingStatistics(where, stats, Players)) {
+  if (!hrs::bench::WriteBenchmarkYear(dir, year, Size)) {
     std::fprintf(stderr, "cannot write the data files in %s\n", dir.c_str());
     std::exit(1);
-  }
-
-  const int tournamentMonths[] = {3, 6, 9};
-  const int tournamentDuels = 120;
-  std::string registry;
-  for (int t = 0; t < 3; ++t) {
-    const std::string name = "RQTP000" + std::to_string(t + 1) + ".DAT";
-    std::string bytes = "\"kontrol\"\r\n\"" + std::to_string(year) + hrs::TwoDigits(tournamentMonths[t]) + "14\"\r\n";
-    for (int d = 0; d < tournamentDuels; ++d) {
-      const int a = 1 + static_cast<int>(rng() % Players), b = 1 + static_cast<int>(rng() % Players);
-      bytes += std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(d % 30 + 1) + "," +
-               std::to_string(d % 29 + 2) + ",\"" + (rng() % 5 == 0 ? "X" : " ") + "\"\r\n";
-    }
-    hrs::WriteFileAtomically(dir / name, bytes);
-    registry += "\"" + name + "\"\r\n";
-  }
-  hrs::WriteFileAtomically(dir / hrs::RegistryFileName(year), registry);
-
-  for (int month = 1; month <= 12; ++month) {
-    const bool withTournament = month % 3 == 0 && month <= 9;
-    const int lines = MonthLimit - (withTournament ? tournamentDuels : 0);
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(lines) * 32);
-    for (int i = 0; i < lines; ++i) {
-      const int day = 1 + static_cast<int>(rng() % 28);
-      const int a = 1 + static_cast<int>(rng() % Players);
-      int b = 1 + static_cast<int>(rng() % Players);
-      if (b == a) b = b % Players + 1;
-      bool qa = false, qb = false;
-      const std::string ia = Id(rng, a, qa), ib = Id(rng, b, qb);
-      bytes += "\"" + std::to_string(year) + hrs::TwoDigits(month) + hrs::TwoDigits(day) + "\",";
-      bytes += (qa ? "\"" + ia + "\"" : ia) + "," + (qb ? "\"" + ib + "\"" : ib) + ",";
-      bytes += rng() % 5 == 0 ? "\"X\"\r\n" : "\" \"\r\n";
-    }
-    hrs::WriteFileAtomically(dir / hrs::MonthFileName(year, month), bytes);
   }
 }
 
@@ -204,7 +137,7 @@ bool MeasureYear(const char* title, const std::string& cli, int runs) {
     sameFiles();
   }
 
-  std::printf("%s: %d players, %lld results\n", title, Players, collected);
+  std::printf("%s: %d players, %lld results\n", title, Size.players, collected);
   std::printf("  hrs-cli calculate, whole process:    median %7.2f ms  (%d runs, min %.2f, max %.2f)\n",
               Median(whole), runs, *std::min_element(whole.begin(), whole.end()),
               *std::max_element(whole.begin(), whole.end()));
@@ -219,10 +152,7 @@ bool MeasureYear(const char* title, const std::string& cli, int runs) {
 
 int main(int argc, char** argv) {
   if (argc > 2 && std::string(argv[1]) == "--generate") {
-    if (argc > 3 && std::string(argv[3]) == "typical") {
-      Players = 200;
-      MonthLimit = 2000;
-    }
+    if (argc > 3 && std::string(argv[3]) == "typical") Size = {200, 2000, 120};
     fs::create_directories(argv[2]);
     Generate(argv[2], hrs::SystemClock().Today().year - 1);
     return 0;
@@ -231,8 +161,7 @@ int main(int argc, char** argv) {
   const std::string cli =
       argc > 2 ? argv[2] : (fs::path(argv[0]).parent_path() / ".." / "src" / "cli" / "hrs-cli").string();
   bool same = MeasureYear("Largest year", cli, runs);
-  Players = 200;
-  MonthLimit = 2000;
+  Size = {200, 2000, 120};
   same = MeasureYear("Typical club year", cli, runs) && same;
   return same ? 0 : 1;
 }

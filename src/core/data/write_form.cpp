@@ -1,5 +1,6 @@
 #include "core/data/write_form.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -180,7 +181,9 @@ WriteFormLine& WriteFormLine::Text(std::string_view text) {
 
 WriteFormLine& WriteFormLine::Number(long long value) {
   Sep();
-  line_ += std::to_string(value);
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  line_.append(digits, end);
   return *this;
 }
 

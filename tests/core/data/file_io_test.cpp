@@ -19,6 +19,14 @@ TEST(ReadWholeFile, RefusesWhatIsNotARegularFileAtOnce) {
   EXPECT_EQ(ReadWholeFile(dir.path()), std::nullopt);
   dir.Write("a", "1,2\r\n");
   EXPECT_EQ(ReadWholeFile(dir.path() / "a"), "1,2\r\n");
+
+  // A kept buffer: a shorter file after a longer one is read as itself.
+  std::string buffer;
+  dir.Write("long", std::string(5000, 'x'));
+  EXPECT_EQ(ReadWholeFileInto(dir.path() / "long", buffer), std::string(5000, 'x'));
+  EXPECT_EQ(ReadWholeFileInto(dir.path() / "a", buffer), "1,2\r\n");
+  EXPECT_EQ(ReadWholeFileInto(fifo, buffer), std::nullopt);
+  EXPECT_EQ(ReadWholeFileInto(dir.path() / "missing", buffer), std::nullopt);
 }
 
 // Every step of a replacement failing in turn: the old files stay as they
