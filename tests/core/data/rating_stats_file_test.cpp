@@ -30,6 +30,36 @@ TEST(RatingStatsFile, RoundTripAndRowsAfterPlayerCountGetFirstRating) {
   EXPECT_EQ(back.At(3, 2), 0);
 }
 
+// The file as written and in the forms another program or an editor may
+// leave: two players, the first row's first and last value, the second's last.
+TEST(RatingStatsFile, EveryFormOfTheNumbersReadsTheSame) {
+  const std::string row = "1,0,0,0,0,0,0,0,0,0,0,0,";
+  struct Case {
+    std::string text;
+    bool ok;
+    int first = 0, last = 0, secondLast = 0;
+  } cases[] = {
+      {row + "13\r\n" + row + "-26\r\n", true, 1, 13, -26},
+      {row + "13\n" + row + "26", true, 1, 13, 26},  // LF only, no last line break
+      {"\"1\"," + row.substr(2) + "13\r\n" + row + "26\r\n", true, 1, 13, 26},  // quoted
+      {" 1 ," + row.substr(2) + "13\r\n" + row + "26\r\n", true, 1, 13, 26},  // blanks
+      {"0001," + row.substr(2) + "00013\r\n" + row + "000026\r\n", true, 1, 13, 26},  // leading zeros
+      {row + "\r\n" + row + "26\r\n", true, 1, 0, 26},  // an empty value is 0
+      {"1,0,0,0,0,0,0\r\n0,0,0,0,0,13\r\n" + row + "26\r\n", true, 1, 13, 26},  // a row over two lines
+      {row + "13\r\n" + row + "26\r\nrest of the file\r\n", true, 1, 13, 26},
+      {row + "40000\r\n" + row + "26\r\n", false},
+      {row + "13\r\n1,2\r\n", false},  // values short
+  };
+  for (const auto& c : cases) {
+    RatingStats s;
+    ASSERT_EQ(ParseRatingStats(c.text, 2, s), c.ok) << c.text;
+    if (!c.ok) continue;
+    EXPECT_EQ(s.At(1, 1), c.first) << c.text;
+    EXPECT_EQ(s.At(1, 13), c.last) << c.text;
+    EXPECT_EQ(s.At(2, 13), c.secondLast) << c.text;
+  }
+}
+
 TEST(RatingStatsFile, FewerLinesThanPlayersAsksAndRewritesWithFirstRating) {
   TempDir dir;
   dir.Write("ratstat.hrs", "1600,0,0,0,0,0,0,0,0,0,0,0,1712\r\n");
