@@ -132,11 +132,7 @@ class LineScanner {
     } else if (q < end_ && (*q == 'X' || *q == 'x')) {
       c = *q++;
     }
-    if (c == 0) rank = 0;
-    else if (c == ' ') rank = 1;
-    else if (c == 'X' || c == 'x') rank = 2;
-    else return false;
-    draw = c == 'X';
+    if (!RankOf(c, rank, draw)) return false;
     if (q < end_ && *q == '\r') ++q;
     if (q < end_) {
       if (*q != '\n') return false;
@@ -168,11 +164,7 @@ class LineScanner {
     } else if (*q == 'X' || *q == 'x') {
       c = *q++;
     }
-    if (c == 0) rank = 0;
-    else if (c == ' ') rank = 1;
-    else if (c == 'X' || c == 'x') rank = 2;
-    else return false;
-    draw = c == 'X';
+    if (!RankOf(c, rank, draw)) return false;
     q += *q == '\r';
     if (*q++ != '\n') return false;
     date = d;
@@ -181,6 +173,16 @@ class LineScanner {
   }
 
  private:
+  // The code's character (0 for none): rank and draw as in CodeRank.
+  [[gnu::always_inline]] static bool RankOf(char c, uint32_t& rank, bool& draw) {
+    if (c == 0) rank = 0;
+    else if (c == ' ') rank = 1;
+    else if (c == 'X' || c == 'x') rank = 2;
+    else return false;
+    draw = c == 'X';
+    return true;
+  }
+
   // Beyond the longest usual line: two quoted 8-digit ids, a quoted date.
   static constexpr std::ptrdiff_t QuickReach = 64;
 
