@@ -8,6 +8,7 @@
 #include "core/lists/master_lists.h"
 #include "core/lists/printer_setup.h"
 #include "core/lists/ranking_list.h"
+#include "core/rating/calc_ranking.h"
 #include "core/lists/rating_history.h"
 #include "core/platform/recorded_print_job.h"
 #include "core/text/numeric.h"
@@ -103,7 +104,7 @@ int RunPrint(CliContext& ctx) {
   Database db;
   if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
   if (db.players.PlayerCount == 0) {
-    ctx.err << (ranking ? "No players enrolled yet" : NoPlayersInDatabase) << "\n";
+    ctx.err << (ranking ? NoPlayersEnrolled : NoPlayersInDatabase) << "\n";
     return ExitOk;
   }
   // A snapshot is taken on --update, and always where there is none yet.

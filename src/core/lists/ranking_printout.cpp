@@ -7,6 +7,7 @@
 #include "core/lists/list_columns.h"
 #include "core/lists/printer_setup.h"
 #include "core/lists/ranking_list.h"
+#include "core/rating/calc_ranking.h"
 #include "core/text/align.h"
 #include "core/text/pager.h"
 #include "core/text/sorted_list.h"
@@ -100,7 +101,7 @@ PrintOutcome PrintRankingDynamic(Database& db, Dialogs& dialogs, PrintJob& job, 
   PrintOutcome outcome;
   const PlayerTable& players = db.players;
   if (players.PlayerCount == 0) {
-    dialogs.Message("No players enrolled yet");
+    dialogs.Message(NoPlayersEnrolled);
     return outcome;
   }
   const SnapshotChoice choice = ChooseSnapshot(db, dialogs, clock);
