@@ -20,11 +20,7 @@ InstallationSettings LoadAppInstallationSettings() {
 
 DataLocation InstalledDataLocation(Dialogs& dialogs) {
   const InstallationSettings settings = LoadAppInstallationSettings();
-  if (!settings.problems.empty()) {
-    std::string text = "The installation settings in " + settings.source.string() + " could not all be used:\r";
-    for (const auto& p : settings.problems) text += "\r" + p;
-    dialogs.Message(text, Buttons::Ok, Icon::Warning);
-  }
+  TellInstallationProblems(settings, dialogs);
   return LocateData(FsPath(QDir::currentPath()), settings);
 }
 

@@ -256,10 +256,7 @@ void CalcWindow::Calculate() {
 void CalcWindow::RankingList() {
   BusyCursor busy(this);
   const PlayerTable& players = ctx_.db.players;
-  if (players.PlayerCount == 0) {
-    ctx_.dialogs.Message(NoPlayersEnrolled);
-    return;
-  }
+  if (NobodyEnrolled(players, ctx_.dialogs)) return;
   label7_->hide();
   list1_->clear();
   list1_->setEnabled(false);

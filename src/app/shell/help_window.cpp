@@ -9,12 +9,12 @@
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
 #include "core/shell/help_text.h"
+#include "core/shell/window_arrangement.h"
 
 namespace hrs::app {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int WidthTwips = 8500;
 constexpr int HeightTwips = 5970;
 
@@ -41,16 +41,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
   font.setPointSizeF(7.5);
   list_->setFont(font);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setMaximumWidth(WidthTwips / TwipsPerPixel);
-  resize(WidthTwips / TwipsPerPixel, HeightTwips / TwipsPerPixel);
+  setMaximumWidth(TwipsToPixels(WidthTwips));
+  resize(sizeHint());
 }
 
-QSize HelpWindow::sizeHint() const { return {WidthTwips / TwipsPerPixel, HeightTwips / TwipsPerPixel}; }
+QSize HelpWindow::sizeHint() const { return {TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips)}; }
 
 void HelpWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // The list keeps its margins to the window: 400 twips narrower, 500 lower.
-  list_->setGeometry(0, 0, std::max(0, width() - 400 / TwipsPerPixel), std::max(0, height() - 500 / TwipsPerPixel));
+  list_->setGeometry(0, 0, std::max(0, width() - TwipsToPixels(400)), std::max(0, height() - TwipsToPixels(500)));
 }
 
 void HelpWindow::ShowChapter(int menuIndex) {

@@ -4,6 +4,7 @@
 
 #include "core/data/file_io.h"
 #include "core/data/write_form.h"
+#include "core/platform/dialogs.h"
 #include "core/text/numeric.h"
 
 namespace hrs {
@@ -87,6 +88,13 @@ DataLocation LocateData(const fs::path& currentDir, const InstallationSettings& 
   l.dataInQtpDir = settings.dataInQtpDir;
   l.driveA = settings.driveA;
   return l;
+}
+
+void TellInstallationProblems(const InstallationSettings& settings, Dialogs& dialogs) {
+  if (settings.problems.empty()) return;
+  std::string text = "The installation settings in " + settings.source.string() + " could not all be used:\r";
+  for (const auto& p : settings.problems) text += "\r" + p;
+  dialogs.Message(text, Buttons::Ok, Icon::Warning);
 }
 
 }  // namespace hrs

@@ -53,6 +53,11 @@ InstallationSettings ParseInstallationSettings(std::string_view bytes, const std
 InstallationSettings LoadInstallationSettings(const std::vector<std::filesystem::path>& candidates,
                                               const std::filesystem::path& home);
 
+class Dialogs;
+// Tells the operator which lines of the settings file could not be used,
+// when there are any.
+void TellInstallationProblems(const InstallationSettings& settings, Dialogs& dialogs);
+
 // The data location of a run started in currentDir under these settings.
 DataLocation LocateData(const std::filesystem::path& currentDir, const InstallationSettings& settings);
 

@@ -100,10 +100,7 @@ bool TakeSnapshot(Database& db, const std::vector<int>& sysIds, const DateTime& 
 PrintOutcome PrintRankingDynamic(Database& db, Dialogs& dialogs, PrintJob& job, const Clock& clock) {
   PrintOutcome outcome;
   const PlayerTable& players = db.players;
-  if (players.PlayerCount == 0) {
-    dialogs.Message(NoPlayersEnrolled);
-    return outcome;
-  }
+  if (NobodyEnrolled(players, dialogs)) return outcome;
   const SnapshotChoice choice = ChooseSnapshot(db, dialogs, clock);
   if (!SetUpPrinter(dialogs, job)) return outcome;
 

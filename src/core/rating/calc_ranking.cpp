@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/platform/dialogs.h"
 #include "core/text/align.h"
 #include "core/text/sorted_list.h"
 
@@ -37,6 +38,12 @@ std::optional<int> CalcRankingAverage(const PlayerTable& players) {
   for (int id = 1; id <= players.PlayerCount; ++id)
     if (Listed(players[id])) sum += players[id].Rating;
   return static_cast<int>(std::floor(static_cast<double>(sum) / players.ActiveCount));
+}
+
+bool NobodyEnrolled(const PlayerTable& players, Dialogs& dialogs) {
+  if (players.PlayerCount != 0) return false;
+  dialogs.Message(NoPlayersEnrolled);
+  return true;
 }
 
 }  // namespace hrs

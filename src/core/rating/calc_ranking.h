@@ -23,4 +23,9 @@ std::optional<int> CalcRankingAverage(const PlayerTable& players);
 
 inline constexpr const char* NoPlayersEnrolled = "No players enrolled yet";
 
+class Dialogs;
+// Tells the operator when nobody is enrolled; true then, and the ranking
+// list has nothing to show.
+bool NobodyEnrolled(const PlayerTable& players, Dialogs& dialogs);
+
 }  // namespace hrs

@@ -10,6 +10,7 @@
 
 #include "app/shell/help_window.h"
 #include "shell_fixture.h"
+#include "core/shell/window_arrangement.h"
 
 namespace hrs::test {
 namespace {
@@ -23,7 +24,7 @@ TEST(HelpWindow, FirstChoiceFillsLaterOnesScrollAndTheListCopies) {
   auto* help = qobject_cast<app::HelpWindow*>(f.window->FindChildWindow("Help"));
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->windowTitle(), QStringLiteral("ReadMe"));
-  EXPECT_EQ(help->size(), QSize(8500 / 15, 5970 / 15));  // opens at its own size, not shrunk
+  EXPECT_EQ(help->size(), QSize(TwipsToPixels(8500), TwipsToPixels(5970)));  // opens at its own size, not shrunk
   QListWidget* list = help->findChild<QListWidget*>("List1");
   ASSERT_NE(list, nullptr);
   const int filled = list->count();
@@ -53,7 +54,7 @@ TEST(HelpWindow, FirstChoiceFillsLaterOnesScrollAndTheListCopies) {
   f.window->RunMenuItem("rmdb", 22);
   EXPECT_EQ(list->count(), filled);  // scrolled, not filled again
   EXPECT_TRUE(atTop("16. Program Design"));
-  EXPECT_LE(help->width(), 8500 / 15);
+  EXPECT_LE(help->width(), TwipsToPixels(8500));
 
   list->clearSelection();
   list->item(2)->setSelected(true);

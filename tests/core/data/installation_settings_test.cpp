@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace hrs {
@@ -52,6 +53,16 @@ TEST(InstallationSettings, UnusableLinesAreNamedAndChangeNothing) {
   EXPECT_EQ(s.qtpDir, fs::path("/home/club/qtpwin"));
   EXPECT_EQ(s.problems, (std::vector<std::string>{"line 1: DataInQtpDir must be 0 or 1",
                                                   "line 3: a name and one value are expected"}));
+
+  // The operator is told them in one warning, and of nothing when all is well.
+  s.source = "/opt/hrs.ini";
+  test::ScriptedDialogs dialogs;
+  TellInstallationProblems(s, dialogs);
+  TellInstallationProblems(ParseInstallationSettings("\"DataInQtpDir\",0\r\n", "/opt", "/home/club"), dialogs);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].text, "The installation settings in /opt/hrs.ini could not all be used:\r"
+                                   "\rline 1: DataInQtpDir must be 0 or 1\rline 3: a name and one value are expected");
+  EXPECT_EQ(dialogs.calls[0].icon, Icon::Warning);
 }
 
 TEST(InstallationSettings, AMissingDataDirectoryIsAProblem) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/rating/calc_ranking.h"
+#include "support/scripted_dialogs.h"
 
 namespace hrs {
 namespace {
@@ -48,12 +49,17 @@ TEST(CalcRanking, LinesHighestFirstEqualRatingsByDescendingName) {
     p.Rating = static_cast<int16_t>(rating);
     p.Status = static_cast<int16_t>(status);
   };
+  test::ScriptedDialogs dialogs;
+  EXPECT_TRUE(NobodyEnrolled(t, dialogs));
   add("anna", 1700);
   add("Bert", 1700);
   add("Carl", 1800);
   add("Dora", 1900, StatusDeleted);
   add("Emil", 0);
   t.ActiveCount = t.CountActive();
+  EXPECT_FALSE(NobodyEnrolled(t, dialogs));
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].text, "No players enrolled yet");
   EXPECT_EQ(CalcRankingHeader(), "Rank  Rate Name                           Id");
   EXPECT_EQ(CalcRankingLines(t), (std::vector<std::string>{
                                      "   1  1800 Carl                            3",
