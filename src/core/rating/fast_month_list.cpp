@@ -127,7 +127,11 @@ class LineScanner {
     char c = 0;
     if (q < end_ && *q == '"') {
       ++q;
-      if (q < end_ && *q != '"') c = *q++;
+      if (q < end_ && *q != '"') {
+        // A quoted NUL is a code of its own, not the empty one.
+        if (*q == 0) return false;
+        c = *q++;
+      }
       if (q >= end_ || *q++ != '"') return false;
     } else if (q < end_ && (*q == 'X' || *q == 'x')) {
       c = *q++;
@@ -159,7 +163,10 @@ class LineScanner {
     char c = 0;
     if (*q == '"') {
       ++q;
-      if (*q != '"') c = *q++;
+      if (*q != '"') {
+        if (*q == 0) return false;
+        c = *q++;
+      }
       if (*q++ != '"') return false;
     } else if (*q == 'X' || *q == 'x') {
       c = *q++;
@@ -364,15 +371,19 @@ bool FastMonthList::Sorted(std::vector<RatedEntry>& entries) {
   // comes before every longer one.
   const unsigned r = std::max(1u, BitWidth(slotKey_.size()));
   if (9 + 2 * r + 23 > 64) return false;
-  std::vector<uint32_t> rank(slotKey_.size());
+  rank_.resize(slotKey_.size());
+  uint32_t* rank = rank_.data();
   uint32_t next = 0;
   for (size_t key = 0; key < SmallKeys; ++key)
     if (smallSlot_[key] >= 0) rank[static_cast<size_t>(smallSlot_[key])] = next++;
-  std::vector<uint64_t> large;
+  // Longer ids by key, which stays below 2^27 (8 digits); keys differ, so
+  // the sort needs no stability of its own.
+  large_.clear();
   for (size_t slot = 0; slot < slotKey_.size(); ++slot)
-    if (slotKey_[slot] >= SmallKeys) large.push_back(static_cast<uint64_t>(slotKey_[slot]) << 32 | slot);
-  std::sort(large.begin(), large.end());
-  for (const uint64_t e : large) rank[e & 0xFFFFFFFFu] = next++;
+    if (slotKey_[slot] >= SmallKeys) large_.push_back(static_cast<uint64_t>(slotKey_[slot]) << 32 | slot);
+  scratch_.resize(std::max(scratch_.size(), large_.size()));
+  RadixSort(large_.data(), scratch_.data(), large_.size(), 32, 27, counts_);
+  for (const uint64_t e : large_) rank[e & 0xFFFFFFFFu] = next++;
 
   // One number per result: day, ranks and code on top (the sort key), the two
   // players and the draw below it. The sort is stable, so results of the same

@@ -71,8 +71,8 @@ class FastMonthList {
   unsigned largeBits_ = 13;
   std::vector<size_t> largeUsed_;
   std::vector<Raw> items_;
-  std::vector<uint64_t> packed_, scratch_;
-  std::vector<uint32_t> counts_;
+  std::vector<uint64_t> large_, packed_, scratch_;
+  std::vector<uint32_t> rank_, counts_;
 };
 
 }  // namespace hrs

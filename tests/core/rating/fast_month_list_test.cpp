@@ -55,6 +55,12 @@ TEST(FastMonthList, RefusesWhatItCannotOrderAndReadsTheUsualLines) {
   EXPECT_FALSE(fast.AddMonthFile("\"19970101\",1,2\r\n", "19971231"));
   EXPECT_FALSE(fast.AddMonthFile("\"19970101\",123456789,2,\" \"\r\n\"19970101\",1,2,\" \"\r\n", "19971231"));
   EXPECT_FALSE(fast.AddMonthFile("\"19970101\",12a,2,\" \"\r\n\"19970101\",1,2,\" \"\r\n", "19971231"));
+  // A quoted NUL is a code of its own, as the last line and far from the end.
+  const std::string nul("\"19970101\",1,2,\"\0\"\r\n", 20);
+  std::string usual;
+  for (int i = 0; i < 4; ++i) usual += "\"19970101\",1,2,\" \"\r\n";
+  EXPECT_FALSE(fast.AddMonthFile(usual + nul, "19971231"));
+  EXPECT_FALSE(fast.AddMonthFile(nul + usual, "19971231"));
   EXPECT_EQ(fast.Size(), 0u);
   EXPECT_TRUE(fast.AddMonthFile("\"19970102\",\"3\",4,\"X\"\r\n19970101,1,\"2\",\r\n\"19970105\",5,6,\" \"\n\r\n",
                                 "19970104"));
