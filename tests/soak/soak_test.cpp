@@ -168,7 +168,7 @@ struct Club {
     std::vector<Transaction> batch;
     for (int i = 0, count = 1 + static_cast<int>(rnd() % 40); i < count; ++i) {
       const int day = 1 + static_cast<int>(rnd() % 28);
-      char date[16];
+      char date[40];
       std::snprintf(date, sizeof date, "%04d%02d%02d", year, month, day);
       batch.push_back({date, RandomId(rnd), RandomId(rnd), rnd() % 4 == 0 ? "X" : " "});
     }
@@ -211,7 +211,7 @@ struct Club {
     const int lastMonth = std::stoi(today.substr(4, 2));
     const int month = 1 + static_cast<int>(rnd() % static_cast<unsigned>(lastMonth));
     const int lastDay = month == lastMonth ? std::stoi(today.substr(6, 2)) : 28;
-    char date[16];
+    char date[40];
     std::snprintf(date, sizeof date, "%04d%02d%02d", year, month, 1 + static_cast<int>(rnd() % lastDay));
     return date;
   }
@@ -292,7 +292,9 @@ struct Club {
     bool calculated = false;
     for (int id = 1; id <= onFile.PlayerCount; ++id) {
       calculated = calculated || stats.At(id, 13) != 0;
-      if (stats.At(id, 13) != 0) ASSERT_EQ(stats.At(id, 13), onFile[id].Rating) << step << ", player " << id;
+      if (stats.At(id, 13) != 0) {
+        ASSERT_EQ(stats.At(id, 13), onFile[id].Rating) << step << ", player " << id;
+      }
     }
     if (!completed || !calculated) return;
     const auto plain = Recalculate(setup, players, AllResults(), today);

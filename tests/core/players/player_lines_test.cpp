@@ -49,7 +49,9 @@ TEST(PlayerLines, LinesWithTheirMarksInBothOrders) {
   for (const auto& c : cases) {
     EXPECT_EQ(SysIdOrderLine(7, c.p), c.sysId);
     EXPECT_EQ(SysIdOrderLine(7, c.p, InfoColumn::Right10), c.right10);
-    if (!c.name.empty()) EXPECT_EQ(NameOrderLine(7, c.p), c.name);
+    if (!c.name.empty()) {
+      EXPECT_EQ(NameOrderLine(7, c.p), c.name);
+    }
   }
 }
 

@@ -20,9 +20,9 @@ TEST(StateFile, FiveValuesOrNothing) {
       {Fixture("swiss/started_rund.dat"), true, true, 40, false},
       {Fixture("swiss/second_rund.dat"), true, false, 40, true},
       {"1\r\n0\r\n64\r\n\"x\"\r\n1\r\n", true, true, 64, false},  // one value a line
-      {"0,3,40,\"\"", false},                                      // truncated
-      {"", false},
-      {"\"Winter Open\",\"Halvik Club\"\r\n7,0,1,2\r\n", false},     // a setup file
+      {"0,3,40,\"\"", false, false, 0, false},  // truncated
+      {"", false, false, 0, false},
+      {"\"Winter Open\",\"Halvik Club\"\r\n7,0,1,2\r\n", false, false, 0, false},  // a setup file
   };
   for (const auto& c : cases) {
     const auto state = ParseStateFile(c.bytes);

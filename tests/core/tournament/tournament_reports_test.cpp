@@ -59,7 +59,9 @@ TEST(TournamentReports, StandingsWithTheTwoOneOption) {
     const Page& page = job.Pages().at(0);
     EXPECT_EQ(page[3], std::string(21, ' ') + "Round-Robin Standings");
     const size_t header = twoOne ? 8 : 6;
-    if (twoOne) EXPECT_EQ(page[6], "  Players in small groups have been awarded a 2-1 victory.");
+    if (twoOne) {
+      EXPECT_EQ(page[6], "  Players in small groups have been awarded a 2-1 victory.");
+    }
     EXPECT_EQ(page[header], "                     Point    Duel");
     EXPECT_EQ(page[header + 1], "        Group Points Ratio   Ratio       Player");
     EXPECT_EQ(page[header + 3], twoOne ? "          1      6    0.000 1.00000 (  1) Player01"
