@@ -128,6 +128,7 @@ int FlushAll(const std::vector<std::pair<int, fs::path>>& open) {
   }
   return -1;
 }
+
 bool CloseFile(int fd) {
   const bool faulted = Faulted();
   const int saved = errno;
