@@ -232,25 +232,13 @@ std::optional<Seeding> ReadSeedingFile(std::string_view bytes) {
   return s;
 }
 
-namespace {
-
-bool Save(const DataLocation& where, const std::string& name, const std::string& bytes, Dialogs& dialogs) {
-  if (auto error = WriteFileAtomically(where.DataPath(name), bytes)) {
-    dialogs.Beep();
-    dialogs.Message(SaveFailedText(name, *error), Buttons::Ok, Icon::Warning);
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 bool SaveBracketFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs) {
-  return Save(where, TournamentFileName(t.base, BracketSuffix), BracketFileBytes(t.playoffSize, t.playoff), dialogs);
+  return SaveTournamentFile(where, TournamentFileName(t.base, BracketSuffix), BracketFileBytes(t.playoffSize, t.playoff),
+                            dialogs);
 }
 
 bool SaveSeedingFile(const DataLocation& where, const SmallTournament& t, const Seeding& seeding, Dialogs& dialogs) {
-  return Save(where, TournamentFileName(t.base, SeedingSuffix), SeedingFileBytes(seeding), dialogs);
+  return SaveTournamentFile(where, TournamentFileName(t.base, SeedingSuffix), SeedingFileBytes(seeding), dialogs);
 }
 
 bool LoadBracket(const DataLocation& where, SmallTournament& t) {

@@ -111,9 +111,8 @@ std::string SaveFailedText(const std::string& fileName, const std::string& reaso
          "The tournament stays as it is on the screen; the file is saved again at the next change.";
 }
 
-namespace {
-
-bool Save(const DataLocation& where, const std::string& name, const std::string& bytes, Dialogs& dialogs) {
+bool SaveTournamentFile(const DataLocation& where, const std::string& name, const std::string& bytes,
+                        Dialogs& dialogs) {
   if (auto error = WriteFileAtomically(where.DataPath(name), bytes)) {
     dialogs.Beep();
     dialogs.Message(SaveFailedText(name, *error), Buttons::Ok, Icon::Warning);
@@ -122,18 +121,16 @@ bool Save(const DataLocation& where, const std::string& name, const std::string&
   return true;
 }
 
-}  // namespace
-
 bool SaveHeaderFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs) {
-  return Save(where, TournamentFileName(t.base, HeaderSuffix), HeaderFileBytes(t.header), dialogs);
+  return SaveTournamentFile(where, TournamentFileName(t.base, HeaderSuffix), HeaderFileBytes(t.header), dialogs);
 }
 
 bool SaveGroupFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs) {
-  return Save(where, TournamentFileName(t.base, GroupSuffix), GroupFileBytes(t), dialogs);
+  return SaveTournamentFile(where, TournamentFileName(t.base, GroupSuffix), GroupFileBytes(t), dialogs);
 }
 
 bool SaveMatchFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs) {
-  return Save(where, TournamentFileName(t.base, MatchSuffix), MatchFileBytes(t.matches), dialogs);
+  return SaveTournamentFile(where, TournamentFileName(t.base, MatchSuffix), MatchFileBytes(t.matches), dialogs);
 }
 
 void WriteNewTournament(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs) {

@@ -37,6 +37,9 @@ bool ReadGroupFile(std::string_view bytes, int groups, GroupSizes& sizes, GroupT
 bool SaveHeaderFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
 bool SaveGroupFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
 bool SaveMatchFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
+// Any file of the tournament, named in the data directory, saved so.
+bool SaveTournamentFile(const DataLocation& where, const std::string& name, const std::string& bytes,
+                        Dialogs& dialogs);
 
 // The files of a new match program. An earlier tournament of the same day
 // loses all its files first (its playoff would otherwise pass for this
