@@ -124,14 +124,10 @@ class LineScanner {
   // end of the line. Rank and draw as in CodeRank.
   [[gnu::always_inline]] bool Code(uint32_t& rank, bool& draw) {
     const char* q = p_;
-    char c = 0;
+    char c = NoCode;
     if (q < end_ && *q == '"') {
       ++q;
-      if (q < end_ && *q != '"') {
-        // A quoted NUL is a code of its own, not the empty one.
-        if (*q == 0) return false;
-        c = *q++;
-      }
+      if (q < end_ && *q != '"') c = *q++;
       if (q >= end_ || *q++ != '"') return false;
     } else if (q < end_ && (*q == 'X' || *q == 'x')) {
       c = *q++;
@@ -160,13 +156,10 @@ class LineScanner {
     if (quotedDate && *q++ != '"') return false;
     if (*q++ != ',') return false;
     if (!QuickId(q, a) || !QuickId(q, b)) return false;
-    char c = 0;
+    char c = NoCode;
     if (*q == '"') {
       ++q;
-      if (*q != '"') {
-        if (*q == 0) return false;
-        c = *q++;
-      }
+      if (*q != '"') c = *q++;
       if (*q++ != '"') return false;
     } else if (*q == 'X' || *q == 'x') {
       c = *q++;
@@ -180,9 +173,12 @@ class LineScanner {
   }
 
  private:
-  // The code's character (0 for none): rank and draw as in CodeRank.
+  // No code at all: a quote, which no code's character can be (a NUL can).
+  static constexpr char NoCode = '"';
+
+  // The code's character (NoCode for none): rank and draw as in CodeRank.
   [[gnu::always_inline]] static bool RankOf(char c, uint32_t& rank, bool& draw) {
-    if (c == 0) rank = 0;
+    if (c == NoCode) rank = 0;
     else if (c == ' ') rank = 1;
     else if (c == 'X' || c == 'x') rank = 2;
     else return false;
