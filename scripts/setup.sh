@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev
           libqt6opengl6-dev
-          fonts-liberation ccache xvfb xauth xdotool imagemagick poppler-utils)
+          fonts-liberation ccache clang-format xvfb xauth xdotool imagemagick poppler-utils)
 if [ "${HRS_SETUP_FUZZ:-}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi

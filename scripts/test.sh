@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+scripts/format-check.sh
 preset="${HRS_PRESET:-dev}"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"

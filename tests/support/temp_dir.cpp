@@ -56,14 +56,4 @@ std::string Fixture(const std::string& name) {
   return ReadWholeFile(fs::path(HRS_FIXTURES_DIR) / name).value_or("");
 }
 
-void ExpectMatchesGolden(const std::string& fixtureName, const std::string& actual) {
-  const fs::path golden = fs::path(HRS_FIXTURES_DIR) / fixtureName;
-  const auto expected = ReadWholeFile(golden);
-  if (expected && *expected == actual) return;
-  std::ofstream(golden.string() + ".actual", std::ios::binary) << actual;
-  ADD_FAILURE() << "Bytes differ from " << golden << " (see " << golden.string() << ".actual)\nexpected:\n"
-                << expected.value_or("<missing>") << "\nactual:\n"
-                << actual;
-}
-
 }  // namespace hrs::test

@@ -27,10 +27,6 @@ class TempDir {
   std::filesystem::path path_;
 };
 
-// Compares bytes with a golden file under tests/fixtures; on a mismatch it
-// writes <name>.actual beside it and fails with both texts.
-void ExpectMatchesGolden(const std::string& fixtureName, const std::string& actual);
-
 // The bytes of a fixture file.
 std::string Fixture(const std::string& name);
 

@@ -131,9 +131,6 @@ void MDIForm1::BuildMenus() {
       }
       if (*item.key) action->setShortcut(QKeySequence(QString::fromLatin1(item.key)));
       switch (item.kind) {
-        case ItemKind::Form: action->setEnabled(FindFormFactory(item.target) != nullptr); break;
-        case ItemKind::Print:
-        case ItemKind::Action: action->setEnabled(FindMenuAction(item.name) != nullptr); break;
         case ItemKind::Arrangement: action->setCheckable(true); break;
         default: break;
       }
