@@ -7,6 +7,7 @@
 #include "core/data/transaction_deletion.h"
 #include "core/data/transaction_names.h"
 #include "core/lists/printer_setup.h"
+#include "core/platform/question_names.h"
 #include "core/text/align.h"
 #include "core/text/numeric.h"
 #include "core/text/pager.h"
@@ -204,7 +205,8 @@ ResultDeletion DeleteResultLine(const Database& db, const std::string& line, Dia
     dialogs.Message(TransactionNotFound);
     return ResultDeletion::NotFound;
   }
-  if (dialogs.Message("Please confirm deletion", Buttons::OkCancel, Icon::Question, "Deletion of transaction") !=
+  if (dialogs.Message("Please confirm deletion", Buttons::OkCancel, Icon::Question, "Deletion of transaction",
+                      question::ResultDeletion) !=
       Answer::Ok)
     return ResultDeletion::Cancelled;
   const DeleteOutcome out = DeleteTransaction(db.location, year, selected->month, selected->transaction);
