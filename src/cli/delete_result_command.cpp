@@ -24,12 +24,9 @@ int RunDeleteResult(CliContext& ctx) {
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
   if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
-  // The line the Utilities list shows for the winner's result.
-  const std::string line =
-      AdjustmentLine(date, values[2], ctx.args.Has("--draw") ? " DRAW " : " WON  ", "", values[1]);
   // The command line is the operator's confirmation.
   ConsoleDialogs dialogs(ctx.err, {{question::ResultDeletion, true}});
-  switch (DeleteResultLine(db, line, dialogs)) {
+  switch (DeleteResult(db, ResultOfFields(date, values[1], values[2], ctx.args.Has("--draw")), dialogs)) {
     case ResultDeletion::Deleted: return ExitOk;
     case ResultDeletion::Cancelled: return ExitStopped;
     case ResultDeletion::NotFound:

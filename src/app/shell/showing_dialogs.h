@@ -13,13 +13,13 @@ class ShowingDialogs : public Dialogs {
  public:
   ShowingDialogs(Dialogs& inner, std::function<void()> show) : inner_(inner), show_(std::move(show)) {}
 
-  Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
-                 QuestionName name) override {
+  Answer Message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                 const std::string& title = {}, QuestionName name = {}) override {
     show_();
     return inner_.Message(text, buttons, icon, title, name);
   }
   std::optional<std::string> Input(const std::string& prompt, const std::string& title, const std::string& defaultText,
-                                   QuestionName name) override {
+                                   QuestionName name = {}) override {
     show_();
     return inner_.Input(prompt, title, defaultText, name);
   }

@@ -197,8 +197,18 @@ std::optional<SelectedResult> ResultOfLine(const std::string& line) {
   return out;
 }
 
+std::optional<SelectedResult> ResultOfFields(const std::string& date, const std::string& winner,
+                                             const std::string& loser, bool draw) {
+  const auto month = date.size() == 8 ? NumericValue(date.substr(4, 2)) : std::nullopt;
+  if (!month || *month < 1 || *month > 12 || Trim(winner).empty() || Trim(loser).empty()) return std::nullopt;
+  return SelectedResult{{date, Trim(winner), Trim(loser), draw ? DrawCode : WinCode}, static_cast<int>(*month)};
+}
+
 ResultDeletion DeleteResultLine(const Database& db, const std::string& line, Dialogs& dialogs) {
-  const auto selected = ResultOfLine(line);
+  return DeleteResult(db, ResultOfLine(line), dialogs);
+}
+
+ResultDeletion DeleteResult(const Database& db, const std::optional<SelectedResult>& selected, Dialogs& dialogs) {
   const int year = db.setup.RatingYear;
   if (!selected || !FindTransaction(db.location, year, selected->month, selected->transaction)) {
     dialogs.Beep();
@@ -206,8 +216,7 @@ ResultDeletion DeleteResultLine(const Database& db, const std::string& line, Dia
     return ResultDeletion::NotFound;
   }
   if (dialogs.Message("Please confirm deletion", Buttons::OkCancel, Icon::Question, "Deletion of transaction",
-                      question::ResultDeletion) !=
-      Answer::Ok)
+                      question::ResultDeletion) != Answer::Ok)
     return ResultDeletion::Cancelled;
   const DeleteOutcome out = DeleteTransaction(db.location, year, selected->month, selected->transaction);
   switch (out.result) {
