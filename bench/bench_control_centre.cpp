@@ -34,11 +34,12 @@ class DecemberClock : public hrs::Clock {
 
 class SilentDialogs : public hrs::Dialogs {
  public:
-  hrs::Answer Message(const std::string&, hrs::Buttons, hrs::Icon, const std::string&) override {
+  hrs::Answer Message(const std::string&, hrs::Buttons, hrs::Icon, const std::string&, hrs::QuestionName) override {
     ++messages;
     return hrs::Answer::Ok;
   }
-  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override { return {}; }
+  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&,
+                                   hrs::QuestionName) override { return {}; }
   void Beep() override {}
   std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&, const std::string&) override {
     return {};

@@ -26,11 +26,13 @@ namespace {
 // Goes on at every question; keeps the snapshot as it is.
 class GoOnDialogs : public hrs::Dialogs {
  public:
-  hrs::Answer Message(const std::string& text, hrs::Buttons buttons, hrs::Icon, const std::string&) override {
+  hrs::Answer Message(const std::string& text, hrs::Buttons buttons, hrs::Icon, const std::string&,
+                      hrs::QuestionName) override {
     if (buttons == hrs::Buttons::YesNo) return text == hrs::LayoutQuestion ? hrs::Answer::Yes : hrs::Answer::No;
     return hrs::Answer::Ok;
   }
-  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override { return "11"; }
+  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&,
+                                   hrs::QuestionName) override { return "11"; }
   void Beep() override {}
   std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;

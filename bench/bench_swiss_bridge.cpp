@@ -14,6 +14,7 @@
 
 #include "cli/console_dialogs.h"
 #include "core/data/file_io.h"
+#include "core/platform/question_names.h"
 #include "core/swiss/export_tournament.h"
 #include "core/swiss/turn_form.h"
 #include "core/swiss/workfile.h"
@@ -64,7 +65,8 @@ int main(int argc, char** argv) {
   size_t written = 0;
   for (int r = 0; r < rounds; ++r) {
     std::ostringstream quiet;
-    hrs::cli::ConsoleDialogs dialogs(quiet, {"This is", "The export"});
+    hrs::cli::ConsoleDialogs dialogs(quiet, {{hrs::question::TournamentKind, true},
+                                             {hrs::question::PreregistrationOverwrite, true}});
     hrs::TurnForm form;
     db.setup.PreRegFile = hrs::TextField::Unset();
     open.push_back(Time([&] { hrs::TurnFormLoad(form, db, dialogs); }));

@@ -40,10 +40,11 @@ class JanuaryClock : public hrs::Clock {
 
 class YesDialogs : public hrs::Dialogs {
  public:
-  hrs::Answer Message(const std::string&, hrs::Buttons b, hrs::Icon, const std::string&) override {
+  hrs::Answer Message(const std::string&, hrs::Buttons b, hrs::Icon, const std::string&, hrs::QuestionName) override {
     return b == hrs::Buttons::YesNo ? hrs::Answer::Yes : hrs::Answer::Ok;
   }
-  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override { return {}; }
+  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&,
+                                   hrs::QuestionName) override { return {}; }
   void Beep() override {}
   std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&, const std::string&) override {
     return {};

@@ -7,49 +7,31 @@ namespace hrs::cli {
 
 namespace {
 
+constexpr const char* Usage =
+    "Usage: hrs-cli [--data DIR] add-player NAME (--mbship N | --no-mbship) [--info TEXT] [--rating R]\n";
+
 int RunAddPlayer(CliContext& ctx) {
-  PlayerEntry entry;
-  entry.mode = PlayerMode::NewPlayer;
-  entry.Check1 = true;  // no info unless one is given
-  bool haveName = false, mbShipGiven = false;
-  std::optional<std::string> rating;
-  for (size_t i = 0; i < ctx.args.size(); ++i) {
-    const std::string& a = ctx.args[i];
-    const bool takesValue = a == "--mbship" || a == "--info" || a == "--rating";
-    if (takesValue && i + 1 >= ctx.args.size()) {
-      ctx.err << "hrs-cli add-player: " << a << " needs a value\n";
-      return ExitUsage;
-    }
-    if (a == "--mbship" || a == "--no-mbship") {
-      if (mbShipGiven) {
-        ctx.err << "hrs-cli add-player: give --mbship N or --no-mbship, once\n";
-        return ExitUsage;
-      }
-      mbShipGiven = true;
-      entry.Check2 = a == "--no-mbship";
-      if (!entry.Check2) entry.text4 = ctx.args[++i];
-    } else if (a == "--info") {
-      entry.Check1 = false;
-      entry.text3 = ctx.args[++i];
-    } else if (a == "--rating") {
-      rating = ctx.args[++i];
-    } else if (!haveName && (a.empty() || a[0] != '-' || a.size() == 1)) {
-      entry.text2 = a;
-      haveName = true;
-    } else {
-      return UnexpectedArgument(ctx, "add-player", a);
-    }
-  }
-  if (!haveName || !mbShipGiven) {
-    ctx.err << "Usage: hrs-cli [--data DIR] add-player NAME (--mbship N | --no-mbship) [--info TEXT] "
-               "[--rating R]\n";
+  int mbShipFlags = 0;
+  for (const auto& given : ctx.args.Flags()) mbShipFlags += given.name == "--mbship" || given.name == "--no-mbship";
+  if (mbShipFlags > 1) return UsageError(ctx, "give --mbship N or --no-mbship, once");
+  if (ctx.args.Positionals().empty() || mbShipFlags == 0) {
+    ctx.err << Usage;
     return ExitUsage;
   }
+  // The fields of the window's new-player mode; an info left out is the
+  // empty field, as the window stores it.
+  PlayerEntry entry;
+  entry.mode = PlayerMode::NewPlayer;
+  entry.text2 = ctx.args.Positionals()[0];
+  entry.text3 = ctx.args.Value("--info").value_or("");
+  entry.Check2 = ctx.args.Has("--no-mbship");
+  entry.text4 = ctx.args.Value("--mbship").value_or("");
+  const std::optional<std::string> rating = ctx.args.Value("--rating");
 
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
-  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
   entry.text1 = std::to_string(db.players.PlayerCount + 1);
   entry.Text5 = rating ? *rating : std::to_string(db.setup.FirstRating);
   ConsoleDialogs dialogs(ctx.err);
@@ -74,12 +56,14 @@ Command AddPlayerCommand() {
           "row starts from his start rating. Works on a club with no players yet.\n\n"
           "  --mbship N     the membership number (5 to 8 digits; 1 means none)\n"
           "  --no-mbship    the player has no membership number (999999 is stored)\n"
-          "  --info TEXT    the free info text (without it the info is left blank)\n"
+          "  --info TEXT    the free info text (without it the info is empty)\n"
           "  --rating R     the start rating, from the setup's first rating to 2099\n"
           "                 (default: the first rating)\n\n"
           "Exit status: 0 entered; 1 wrong arguments; 2 a missing or damaged file, an\n"
           "entry the checks refuse (the reason on stderr), or a file that could not\n"
           "be written (nothing is saved then).\n",
+          {{{"--mbship", "needs a value"}, {"--no-mbship"}, {"--info", "needs a value"}, {"--rating", "needs a value"}},
+           1},
           RunAddPlayer};
 }
 

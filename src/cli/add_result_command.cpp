@@ -2,62 +2,36 @@
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
 #include "core/control/result_entry.h"
+#include "core/platform/question_names.h"
 #include "core/text/numeric.h"
 
 namespace hrs::cli {
 
 namespace {
 
-constexpr int ExitStopped = 3;
-constexpr const char* Name = "add-result";
-
 int RunAddResult(CliContext& ctx) {
   std::string date = Yyyymmdd(ctx.clock.Today());
-  bool draw = false;
-  bool deletedOk = false;
-  std::vector<std::string> ids;
-  for (size_t i = 0; i < ctx.args.size(); ++i) {
-    const std::string& a = ctx.args[i];
-    if (a == "--date") {
-      if (i + 1 >= ctx.args.size()) {
-        ctx.err << "hrs-cli add-result: --date needs a date YYYYMMDD\n";
-        return ExitUsage;
-      }
-      date = ctx.args[++i];
-      if (date.size() != 8 || !IsNumeric(date) || date[0] == '+' || date[0] == '-') {
-        ctx.err << "hrs-cli add-result: --date takes a date YYYYMMDD, not \"" << date << "\"\n";
-        return ExitUsage;
-      }
-    } else if (a == "--draw") {
-      draw = true;
-    } else if (a == "--deleted-ok") {
-      deletedOk = true;
-    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-      return UnexpectedArgument(ctx, Name, a);
-    } else if (ids.size() < 2) {
-      ids.push_back(a);
-    } else {
-      return UnexpectedArgument(ctx, Name, a);
-    }
+  for (const auto& given : ctx.args.Flags()) {
+    if (given.name != "--date") continue;
+    date = given.value;
+    if (date.size() != 8 || !IsNumeric(date) || date[0] == '+' || date[0] == '-')
+      return UsageError(ctx, "--date takes a date YYYYMMDD, not \"" + date + "\"");
   }
-  if (ids.size() != 2) {
-    ctx.err << "hrs-cli add-result: give the winner and the loser (see hrs-cli add-result --help)\n";
-    return ExitUsage;
-  }
+  const auto& ids = ctx.args.Positionals();
+  if (ids.size() != 2) return UsageError(ctx, "give the winner and the loser (see hrs-cli add-result --help)");
 
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
-  if (!LoadForCommand(ctx, db, {})) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Refused)) return ExitDataProblem;
   if (db.players.PlayerCount < 1) {
     ctx.err << "No players in database\n";
     return ExitDataProblem;
   }
 
-  std::vector<std::string> goOn;
-  if (deletedOk) goOn.push_back("Player ");
-  ConsoleDialogs dialogs(ctx.err, goOn);
-  const ResultEntry entry{date.substr(0, 4), date.substr(4, 2), date.substr(6, 2), ids[0], ids[1], draw};
+  ConsoleDialogs dialogs(ctx.err, {{question::DeletedPlayer, ctx.args.Has("--deleted-ok")}});
+  const ResultEntry entry{date.substr(0, 4), date.substr(4, 2), date.substr(6, 2), ids[0], ids[1],
+                          ctx.args.Has("--draw")};
   const ResultEntryOutcome out = SaveResultEntry(entry, db, dialogs, ctx.clock);
   using Kind = ResultEntryOutcome::Kind;
   switch (out.kind) {
@@ -83,7 +57,7 @@ int RunAddResult(CliContext& ctx) {
 }  // namespace
 
 Command AddResultCommand() {
-  return {Name, "enter one duel result, as the Control Centre's keyboard entry",
+  return {"add-result", "enter one duel result, as the Control Centre's keyboard entry",
           "Usage: hrs-cli [--data DIR] add-result [--date YYYYMMDD] WINNER LOSER [--draw] [--deleted-ok]\n\n"
           "Checks and files one duel as the Control Centre's Add Results Keyboard\n"
           "does, and appends it to the month file of its date (created when\n"
@@ -100,6 +74,7 @@ Command AddResultCommand() {
           "a missing or damaged file, or a month file that could not be written;\n"
           "3 stopped at the question for a deleted player. Nothing is written unless\n"
           "the result is saved.\n",
+          {{{"--date", "needs a date YYYYMMDD"}, {"--draw"}, {"--deleted-ok"}}, 2},
           RunAddResult};
 }
 

@@ -1,6 +1,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
+#include "core/platform/question_names.h"
 #include "core/rating/calculate_ratings.h"
 #include "core/text/numeric.h"
 
@@ -8,45 +9,30 @@ namespace hrs::cli {
 
 namespace {
 
-inline constexpr int ExitStopped = 3;
-
-bool MonthArgument(CliContext& ctx, size_t& i, int& month) {
-  const std::string& option = ctx.args[i];
-  if (i + 1 >= ctx.args.size()) {
-    ctx.err << "hrs-cli calculate: " << option << " needs a month (1 to 12)\n";
-    return false;
+// The month of --from or --to; false (said) when it is none.
+bool MonthArgument(CliContext& ctx, const char* flag, int& month) {
+  for (const auto& given : ctx.args.Flags()) {
+    if (given.name != flag) continue;
+    const auto value = NumericValue(given.value);
+    if (!value || *value < 1 || *value > 12) {
+      UsageError(ctx, std::string(flag) + " takes a month from 1 to 12, not \"" + given.value + "\"");
+      return false;
+    }
+    month = static_cast<int>(*value);
   }
-  const auto value = NumericValue(ctx.args[++i]);
-  if (!value || *value < 1 || *value > 12) {
-    ctx.err << "hrs-cli calculate: " << option << " takes a month from 1 to 12, not \"" << ctx.args[i] << "\"\n";
-    return false;
-  }
-  month = static_cast<int>(*value);
   return true;
 }
 
 int RunCalculate(CliContext& ctx) {
   int from = 1;
   int to = 0;
-  bool skipUnvalidated = false;
-  for (size_t i = 0; i < ctx.args.size(); ++i) {
-    const std::string& a = ctx.args[i];
-    if (a == "--from") {
-      if (!MonthArgument(ctx, i, from)) return ExitUsage;
-    } else if (a == "--to") {
-      if (!MonthArgument(ctx, i, to)) return ExitUsage;
-    } else if (a == "--skip-unvalidated") {
-      skipUnvalidated = true;
-    } else {
-      return UnexpectedArgument(ctx, "calculate", a);
-    }
-  }
+  if (!MonthArgument(ctx, "--from", from) || !MonthArgument(ctx, "--to", to)) return ExitUsage;
 
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
   // Creation and repair questions are refused: nothing is made up here.
-  if (!LoadForCommand(ctx, db, {})) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Refused)) return ExitDataProblem;
   if (db.players.PlayerCount < 2) {
     ctx.err << "Less than 2 players in database\n";
     return ExitDataProblem;
@@ -57,9 +43,7 @@ int RunCalculate(CliContext& ctx) {
     return ExitUsage;
   }
 
-  std::vector<std::string> goOn;
-  if (skipUnvalidated) goOn.push_back("The QTP tournament file ");
-  ConsoleDialogs dialogs(ctx.err, goOn);
+  ConsoleDialogs dialogs(ctx.err, {{question::UnvalidatedTournament, ctx.args.Has("--skip-unvalidated")}});
   const CalculationOutcome outcome = CalculateRatings(db, from, to, dialogs, ctx.clock);
   if (outcome.stopped) {
     ctx.err << "hrs-cli calculate: stopped at a tournament file that is not validated; nothing was written\n";
@@ -94,6 +78,7 @@ Command CalculateCommand() {
           "Exit status: 0 done; 1 wrong arguments; 2 a missing or damaged file, fewer\n"
           "than 2 players, or a file that could not be saved; 3 stopped at a\n"
           "tournament file that is not validated.\n",
+          {{{"--from", "needs a month (1 to 12)"}, {"--to", "needs a month (1 to 12)"}, {"--skip-unvalidated"}}},
           RunCalculate};
 }
 

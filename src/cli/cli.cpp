@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/commands.h"
+#include "cli/console_dialogs.h"
 #include "core/data/database.h"
 
 namespace hrs::cli {
@@ -50,6 +51,23 @@ void ProgramHelp(std::ostream& out) {
 
 }  // namespace
 
+int RunCommand(const Command& command, const std::vector<std::string>& args, DataLocation location,
+               std::ostream& out, std::ostream& err, const Clock& clock) {
+  if (AsksForHelp(args)) {
+    out << command.help;
+    return ExitOk;
+  }
+  auto parsed = ParseArguments(command.name, command.arguments, args, err);
+  if (!parsed) return ExitUsage;
+  CliContext ctx{std::move(location), std::move(*parsed), out, err, clock, command.name};
+  try {
+    return command.run(ctx);
+  } catch (const UnansweredQuestion& q) {
+    err << ConsoleText(q.text) << "\nhrs-cli " << command.name << ": stopped at a question that no flag answers\n";
+    return ExitStopped;
+  }
+}
+
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock,
            const InstallationSettings& settings) {
   DataLocation location = LocateData(std::filesystem::current_path(), settings);
@@ -80,17 +98,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return ExitUsage;
   }
   const std::string name = args[i];
-  for (const auto& c : Commands()) {
-    if (name != c.name) continue;
-    CliContext ctx{location, {args.begin() + static_cast<long>(i) + 1, args.end()}, out, err, clock};
-    for (const auto& a : ctx.args) {
-      if (a == "--help" || a == "-h") {
-        out << c.help;
-        return ExitOk;
-      }
-    }
-    return c.run(ctx);
-  }
+  for (const auto& c : Commands())
+    if (name == c.name) return RunCommand(c, {args.begin() + static_cast<long>(i) + 1, args.end()}, location, out, err,
+                                          clock);
   err << "hrs-cli: unknown command \"" << name << "\"\n";
   ProgramHelp(err);
   return ExitUsage;

@@ -1,33 +1,36 @@
 #include "cli/command_support.h"
 
-#include <algorithm>
-
 #include "cli/console_dialogs.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
+#include "core/platform/question_names.h"
 #include "core/shell/startup.h"
 
 namespace hrs::cli {
 
-int UnexpectedArgument(CliContext& ctx, const char* command, const std::string& argument) {
-  ctx.err << "hrs-cli " << command << ": unexpected argument \"" << argument << "\"\n";
+int UnexpectedArgument(CliContext& ctx, const std::string& argument) {
+  return UsageError(ctx, "unexpected argument \"" + argument + "\"");
+}
+
+int UsageError(CliContext& ctx, const std::string& what) {
+  ctx.err << "hrs-cli " << ctx.command << ": " << what << "\n";
   return ExitUsage;
 }
 
-int NoArguments(CliContext& ctx, const char* command) {
-  return ctx.args.empty() ? ExitOk : UnexpectedArgument(ctx, command, ctx.args.front());
-}
-
-bool LoadForCommand(CliContext& ctx, Database& db, std::vector<std::string> goOnPrefixes) {
+bool LoadForCommand(CliContext& ctx, Database& db, EmptyClub emptyClub) {
   db.location = ctx.location;
   // Going on without players is for an empty club, never for a damaged file,
   // which a command without a screen leaves untouched.
-  const auto emptyClub = std::find(goOnPrefixes.begin(), goOnPrefixes.end(), EmptyClubIsFine.front());
-  if (emptyClub != goOnPrefixes.end()) {
+  bool empty = emptyClub == EmptyClub::Fine;
+  if (empty) {
     if (auto bytes = ReadWholeFile(db.location.DataPath(PlayerFile)); bytes && IsDamagedPlayerFile(*bytes))
-      goOnPrefixes.erase(emptyClub);
+      empty = false;
   }
-  ConsoleDialogs dialogs(ctx.err, std::move(goOnPrefixes));
+  ConsoleDialogs dialogs(ctx.err, {{question::SetupCreation},
+                                   {question::PlayerFileCreation},
+                                   {question::NoPlayers, empty, empty},
+                                   {question::StatisticsCreation},
+                                   {question::StatisticsNotFound}});
   return LoadDatabase(db, dialogs, ctx.clock) == StartupStep::Done;
 }
 

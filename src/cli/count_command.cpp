@@ -7,11 +7,10 @@ namespace hrs::cli {
 namespace {
 
 int RunCount(CliContext& ctx) {
-  if (int status = NoArguments(ctx, "count")) return status;
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
-  if (!LoadForCommand(ctx, db, {})) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Refused)) return ExitDataProblem;
   const DuelCountOutcome count = CountAndKeepDuels(db, ctx.clock);
   if (count.saveError) {
     ctx.err << "The count could not be kept in the setup file: " << *count.saveError << "\n";
@@ -33,6 +32,7 @@ Command CountCommand() {
           "prints it.\n\n"
           "Exit status: 0 done; 1 wrong arguments; 2 a missing or damaged file, or a\n"
           "setup that could not be saved.\n",
+          {},
           RunCount};
 }
 

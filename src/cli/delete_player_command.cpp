@@ -9,19 +9,18 @@ namespace hrs::cli {
 namespace {
 
 int RunDeletePlayer(CliContext& ctx) {
-  if (ctx.args.size() != 1) {
-    if (ctx.args.size() > 1) return UnexpectedArgument(ctx, "delete-player", ctx.args[1]);
+  if (ctx.args.Positionals().empty()) {
     ctx.err << "Usage: hrs-cli [--data DIR] delete-player SYSID\n";
     return ExitUsage;
   }
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
-  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
 
   PlayerEntry entry;
   entry.mode = PlayerMode::Delete;
-  entry.text1 = ctx.args[0];
+  entry.text1 = ctx.args.Positionals()[0];
   // The player's own fields, as a double click on his line puts them there.
   const auto id = NumericValue(entry.text1);
   if (id && *id >= 1 && *id <= db.players.PlayerCount) {
@@ -54,6 +53,7 @@ Command DeletePlayerCommand() {
           "Exit status: 0 deleted; 1 wrong arguments; 2 a missing or damaged file, a\n"
           "Sys Id outside the table, a player deleted already, or a file that could\n"
           "not be written (nothing is saved then).\n",
+          {{}, 1},
           RunDeletePlayer};
 }
 

@@ -11,26 +11,13 @@ namespace hrs::cli {
 
 namespace {
 
-constexpr int ExitInputErrors = 4;
-constexpr const char* Name = "import";
-
 int RunImport(CliContext& ctx) {
-  bool erase = false;
-  std::vector<std::string> files;
-  for (const auto& a : ctx.args) {
-    if (a == "--erase") erase = true;
-    else if (a.rfind("--", 0) == 0) return UnexpectedArgument(ctx, Name, a);
-    else files.push_back(a);
-  }
-  if (files.size() != 1) {
-    ctx.err << "hrs-cli import: give one user file (see hrs-cli import --help)\n";
-    return ExitUsage;
-  }
-  const std::string& file = files[0];
+  if (ctx.args.Positionals().size() != 1) return UsageError(ctx, "give one user file (see hrs-cli import --help)");
+  const std::string& file = ctx.args.Positionals()[0];
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
-  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
 
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) {
@@ -61,7 +48,7 @@ int RunImport(CliContext& ctx) {
     return ExitDataProblem;
   }
   ctx.out << MatchResultsAdded << "\n";
-  if (erase) {
+  if (ctx.args.Has("--erase")) {
     if (std::filesystem::remove(file, ec)) ctx.out << ErasedMessage(file) << "\n";
     else ctx.err << "The file " << file << " could not be erased.\n";
   } else {
@@ -73,7 +60,7 @@ int RunImport(CliContext& ctx) {
 }  // namespace
 
 Command ImportCommand() {
-  return {Name, "import a user file of results, as Add User File",
+  return {"import", "import a user file of results, as Add User File",
           "Usage: hrs-cli [--data DIR] import FILE [--erase]\n\n"
           "Validates a comma-delimited user file (YYYYMMDD, player 1, player 2,\n"
           "result: 1 player 1 won, 2 player 2 won, 0 draw; players by Sys Id or\n"
@@ -86,6 +73,7 @@ Command ImportCommand() {
           "not be read or written (the months written and not written are named);\n"
           "4 the file has error lines (nothing written). Importing a file twice\n"
           "files its results twice.\n",
+          {{{"--erase"}}, AnyNumber},
           RunImport};
 }
 

@@ -10,7 +10,6 @@ namespace hrs::cli {
 namespace {
 
 int RunInit(CliContext& ctx) {
-  if (int status = NoArguments(ctx, "init")) return status;
   const DataLocation& where = ctx.location;
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
@@ -49,6 +48,7 @@ Command InitCommand() {
           "year), an empty player file and an empty rating statistics file, as\n"
           "when the three creation questions are answered OK at the first start.\n"
           "Refuses, writing nothing, when any of the three files exists.\n",
+          {},
           RunInit};
 }
 

@@ -1,6 +1,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
+#include "core/platform/question_names.h"
 #include "core/swiss/export_tournament.h"
 #include "core/swiss/workfile.h"
 
@@ -8,36 +9,15 @@ namespace hrs::cli {
 
 namespace {
 
-constexpr int ExitStopped = 3;
-constexpr const char* Name = "preregister";
 constexpr const char* Usage =
     "Usage: hrs-cli [--data DIR] preregister CODE WORKFILE (--hrs-ratings | --default-rating) [--started-ok]\n"
     "                                        [--over-maximum-ok]\n";
 
 int RunPreregister(CliContext& ctx) {
-  std::vector<std::string> names;
-  int ratings = 0;
-  bool startedOk = false, overMaximumOk = false;
-  for (const std::string& a : ctx.args) {
-    if (a == "--hrs-ratings" || a == "--default-rating") {
-      const int choice = a == "--hrs-ratings" ? 1 : 2;
-      if (ratings != 0 && ratings != choice) {
-        ctx.err << "hrs-cli preregister: give --hrs-ratings or --default-rating, not both\n";
-        return ExitUsage;
-      }
-      ratings = choice;
-    } else if (a == "--started-ok") {
-      startedOk = true;
-    } else if (a == "--over-maximum-ok") {
-      overMaximumOk = true;
-    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-      return UnexpectedArgument(ctx, Name, a);
-    } else if (names.size() < 2) {
-      names.push_back(a);
-    } else {
-      return UnexpectedArgument(ctx, Name, a);
-    }
-  }
+  const bool hrsRatings = ctx.args.Has("--hrs-ratings"), defaultRating = ctx.args.Has("--default-rating");
+  if (hrsRatings && defaultRating) return UsageError(ctx, "give --hrs-ratings or --default-rating, not both");
+  const int ratings = hrsRatings ? 1 : defaultRating ? 2 : 0;
+  const auto& names = ctx.args.Positionals();
   if (names.size() != 2 || ratings == 0 || TournamentCode(names[0]).empty()) {
     ctx.err << Usage;
     return ExitUsage;
@@ -46,7 +26,7 @@ int RunPreregister(CliContext& ctx) {
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
-  if (!LoadForCommand(ctx, db, {})) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Refused)) return ExitDataProblem;
   if (db.players.PlayerCount < 1) {
     ctx.err << "No players in database\n";
     return ExitDataProblem;
@@ -63,11 +43,10 @@ int RunPreregister(CliContext& ctx) {
   list.AddAll(read.content->players);
   std::vector<SortedList::Item> selected = list.Items();
 
-  std::vector<std::string> goOn = {"This is a Sanctioned Tournament.", "This is not a sanctioned tournament",
-                                   "The export will overwrite"};
-  if (startedOk) goOn.push_back("The tournament has started");
-  if (overMaximumOk) goOn.push_back("Please note that maximum");
-  ConsoleDialogs dialogs(ctx.err, goOn);
+  ConsoleDialogs dialogs(ctx.err, {{question::TournamentKind, true},
+                                   {question::PreregistrationOverwrite, true},
+                                   {question::StartedTournament, ctx.args.Has("--started-ok")},
+                                   {question::OverMaximum, ctx.args.Has("--over-maximum-ok")}});
   const ExportOutcome out = ExportToTournament(selected, db, dialogs, {names[0], ratings});
   switch (out.kind) {
     case ExportOutcome::Kind::Written:
@@ -107,6 +86,7 @@ Command PreregisterCommand() {
           "or an export the checks refuse (the message on stderr); 3 the tournament\n"
           "has started, or has a lower maximum, and no flag says to go on. Nothing\n"
           "is written unless the export is complete.\n",
+          {{{"--hrs-ratings"}, {"--default-rating"}, {"--started-ok"}, {"--over-maximum-ok"}}, 2},
           RunPreregister};
 }
 

@@ -10,14 +10,13 @@
 #include "core/lists/ranking_list.h"
 #include "core/rating/calc_ranking.h"
 #include "core/lists/rating_history.h"
+#include "core/platform/question_names.h"
 #include "core/platform/recorded_print_job.h"
 #include "core/text/numeric.h"
 
 namespace hrs::cli {
 
 namespace {
-
-inline constexpr int ExitStopped = 3;
 
 struct PrintFlags {
   std::string list;
@@ -27,21 +26,19 @@ struct PrintFlags {
   bool landscape = false;
 };
 
-// The printouts' questions answered by the flags; any other question gets
-// the answer that changes nothing, and a prompt no flag answers is noted.
+// The printouts' questions answered by the flags, and the month by --month
+// once; a month prompt that no flag answers is noted.
 class PrintDialogs : public ConsoleDialogs {
  public:
-  PrintDialogs(std::ostream& err, const PrintFlags& flags) : ConsoleDialogs(err), flags_(flags) {}
+  PrintDialogs(std::ostream& err, const PrintFlags& flags)
+      : ConsoleDialogs(err, {{question::SnapshotUpdate, flags.update, true},
+                             {question::MovementColumns, flags.movements, true},
+                             {question::LandscapeNotice, true, true}}),
+        flags_(flags) {}
 
-  Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override {
-    const std::string updateEnd = UpdateQuestionEnd;
-    if (text.size() > updateEnd.size() && text.compare(text.size() - updateEnd.size(), updateEnd.size(), updateEnd) == 0)
-      return flags_.update ? Answer::Yes : Answer::No;
-    if (text == LayoutQuestion) return flags_.movements ? Answer::Yes : Answer::No;
-    if (text == OrientationNotice) return Answer::Ok;
-    return ConsoleDialogs::Message(text, buttons, icon, title);
-  }
-  std::optional<std::string> Input(const std::string& prompt, const std::string&, const std::string&) override {
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title, const std::string& text,
+                                   QuestionName name) override {
+    if (name != question::RankingMonth) return ConsoleDialogs::Input(prompt, title, text, name);
     if (flags_.month && !monthGiven_) {
       monthGiven_ = true;
       return flags_.month;
@@ -63,46 +60,29 @@ class PrintDialogs : public ConsoleDialogs {
 
 int RunPrint(CliContext& ctx) {
   PrintFlags flags;
-  for (size_t i = 0; i < ctx.args.size(); ++i) {
-    const std::string& a = ctx.args[i];
-    if (a == "--month") {
-      if (i + 1 >= ctx.args.size()) {
-        ctx.err << "hrs-cli print: --month needs a month (1 to 12)\n";
-        return ExitUsage;
-      }
-      flags.month = ctx.args[++i];
-    } else if (a == "--movements") {
-      flags.movements = true;
-    } else if (a == "--update") {
-      flags.update = flags.movements = true;
-    } else if (a == "--landscape") {
-      flags.landscape = true;
-    } else if (flags.list.empty() && a.rfind("--", 0) != 0) {
-      flags.list = a;
-    } else {
-      return UnexpectedArgument(ctx, "print", a);
-    }
-  }
+  flags.month = ctx.args.Value("--month");
+  flags.update = ctx.args.Has("--update");
+  flags.movements = flags.update || ctx.args.Has("--movements");
+  flags.landscape = ctx.args.Has("--landscape");
+  if (!ctx.args.Positionals().empty()) flags.list = ctx.args.Positionals()[0];
   static const char* const known[] = {"ranking",       "ranking-month", "master-id",   "master-mbship",
                                       "master-name",   "history-id",    "history-name"};
-  if (flags.list.empty()) {
-    ctx.err << "hrs-cli print: which printout? (hrs-cli print --help)\n";
-    return ExitUsage;
-  }
+  if (flags.list.empty()) return UsageError(ctx, "which printout? (hrs-cli print --help)");
   if (std::find(std::begin(known), std::end(known), flags.list) == std::end(known))
-    return UnexpectedArgument(ctx, "print", flags.list);
+    return UnexpectedArgument(ctx, flags.list);
   const bool ranking = flags.list == "ranking";
   const bool history = flags.list.rfind("history", 0) == 0;
   if ((flags.movements && !ranking) || (flags.month && flags.list != "ranking-month") ||
       (flags.landscape && !history)) {
-    ctx.err << "hrs-cli print: " << (flags.movements ? "--movements and --update are" : flags.month ? "--month is" : "--landscape is")
-            << " not an option of " << flags.list << "\n";
-    return ExitUsage;
+    return UsageError(ctx, std::string(flags.movements ? "--movements and --update are"
+                                       : flags.month   ? "--month is"
+                                                       : "--landscape is") +
+                               " not an option of " + flags.list);
   }
 
   DataLock lock;
   Database db;
-  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
   if (db.players.PlayerCount == 0) {
     ctx.err << (ranking ? NoPlayersEnrolled : NoPlayersInDatabase) << "\n";
     return ExitOk;
@@ -164,6 +144,7 @@ Command PrintCommand() {
           "  history-name   the rating history by name\n"
           "Only the ranking list writes (orank.hrs and player.hrs), and only then\n"
           "takes the data lock.\n",
+          {{{"--month", "needs a month (1 to 12)"}, {"--movements"}, {"--update"}, {"--landscape"}}, 1},
           RunPrint};
 }
 

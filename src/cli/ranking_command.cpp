@@ -7,9 +7,8 @@ namespace hrs::cli {
 namespace {
 
 int RunRanking(CliContext& ctx) {
-  if (int status = NoArguments(ctx, "ranking")) return status;
   Database db;
-  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
   if (db.players.PlayerCount == 0) {
     ctx.err << NoPlayersEnrolled << "\n";
     return ExitOk;
@@ -27,6 +26,7 @@ Command RankingCommand() {
           "Prints the column header and the ranking list that the Calculate Ratings\n"
           "window shows: the active players with a rating, highest first, each\n"
           "with rank, rating, name and Sys Id. Nothing is written.\n",
+          {},
           RunRanking};
 }
 

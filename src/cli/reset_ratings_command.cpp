@@ -7,23 +7,16 @@ namespace hrs::cli {
 
 namespace {
 
-constexpr const char* Name = "reset-ratings";
-
 int RunResetRatings(CliContext& ctx) {
-  bool yes = false;
-  for (const auto& a : ctx.args) {
-    if (a == "--yes") yes = true;
-    else return UnexpectedArgument(ctx, Name, a);
-  }
-  if (!yes) {
+  if (!ctx.args.Has("--yes")) {
     ctx.err << "This changes all ratings to the default and renames the year's month files .old.\n"
                "Give --yes to make the change.\n";
-    return 3;
+    return ExitStopped;
   }
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
-  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
   ConsoleDialogs dialogs(ctx.err);
   return ChangeRatingsToDefault(db, dialogs, ctx.clock) ? ExitOk : ExitDataProblem;
 }
@@ -31,7 +24,7 @@ int RunResetRatings(CliContext& ctx) {
 }  // namespace
 
 Command ResetRatingsCommand() {
-  return {Name, "change every rating to the default and start the year again, as the Utilities do",
+  return {"reset-ratings", "change every rating to the default and start the year again, as the Utilities do",
           "Usage: hrs-cli [--data DIR] reset-ratings --yes\n\n"
           "Change ratings to default: every rating and start rating becomes the\n"
           "setup's first rating, counts are cleared, deleted players become void,\n"
@@ -42,6 +35,7 @@ Command ResetRatingsCommand() {
           "  --yes   make the change (without it nothing is done)\n\n"
           "Exit status: 0 done; 1 wrong arguments; 2 the files could not be written\n"
           "(nothing changed), or a missing or damaged file; 3 --yes not given.\n",
+          {{{"--yes"}}},
           RunResetRatings};
 }
 

@@ -6,19 +6,15 @@ namespace hrs::cli {
 
 namespace {
 
-constexpr const char* Name = "results";
-
 int RunResults(CliContext& ctx) {
-  if (ctx.args.size() != 1) {
-    if (ctx.args.size() > 1) return UnexpectedArgument(ctx, Name, ctx.args[1]);
-    ctx.err << "hrs-cli results: give the player's Sys Id or membership number (see hrs-cli results --help)\n";
-    return ExitUsage;
-  }
+  if (ctx.args.Positionals().empty())
+    return UsageError(ctx, "give the player's Sys Id or membership number (see hrs-cli results --help)");
+  const std::string& typed = ctx.args.Positionals()[0];
   Database db;
-  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
-  const PlayerForResults player = FindPlayerForResults(db.players, ctx.args[0]);
+  if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
+  const PlayerForResults player = FindPlayerForResults(db.players, typed);
   if (player.result == PlayerLookup::NotNumeric) {
-    ctx.err << "hrs-cli results: \"" << ctx.args[0] << "\" is no Sys Id or membership number\n";
+    ctx.err << "hrs-cli results: \"" << typed << "\" is no Sys Id or membership number\n";
     return ExitDataProblem;
   }
   if (player.result == PlayerLookup::NotFound) {
@@ -35,7 +31,7 @@ int RunResults(CliContext& ctx) {
 }  // namespace
 
 Command ResultsCommand() {
-  return {Name, "list a player's rating-adjusting results of the year, as the Utilities do",
+  return {"results", "list a player's rating-adjusting results of the year, as the Utilities do",
           "Usage: hrs-cli [--data DIR] results PLAYER\n\n"
           "Lists the results of the rating year that adjust the player's rating, as\n"
           "the Utilities' Rating Adjustments: those of the registered tournament\n"
@@ -46,6 +42,7 @@ Command ResultsCommand() {
           "           membership number (the lowest Sys Id holding it)\n\n"
           "Exit status: 0 done; 1 wrong arguments; 2 no such player, or a missing or\n"
           "damaged file.\n",
+          {{}, 1},
           RunResults};
 }
 

@@ -32,33 +32,16 @@ void PrintTable(CliContext& ctx, Output output, const ExportTable& table, const 
 }
 
 int RunShow(CliContext& ctx) {
-  Output output = Output::Screen;
-  std::vector<std::string> rest;
-  for (const auto& arg : ctx.args) {
-    if (arg == "--csv" || arg == "--html") {
-      const Output wanted = arg == "--csv" ? Output::Csv : Output::Html;
-      if (output != Output::Screen && output != wanted) {
-        ctx.err << "hrs-cli show: --csv and --html exclude each other\n";
-        return ExitUsage;
-      }
-      output = wanted;
-    } else {
-      rest.push_back(arg);
-    }
-  }
-  if (rest.empty()) {
-    ctx.err << "hrs-cli show: which list? (hrs-cli show --help)\n";
-    return ExitUsage;
-  }
-  if (rest.size() > 1) return UnexpectedArgument(ctx, "show", rest[1]);
-  const std::string& which = rest[0];
+  if (ctx.args.Has("--csv") && ctx.args.Has("--html")) return UsageError(ctx, "--csv and --html exclude each other");
+  const Output output = ctx.args.Has("--csv") ? Output::Csv : ctx.args.Has("--html") ? Output::Html : Output::Screen;
+  if (ctx.args.Positionals().empty()) return UsageError(ctx, "which list? (hrs-cli show --help)");
+  const std::string& which = ctx.args.Positionals()[0];
   static const char* const known[] = {"ranking",    "master-id",    "master-mbship",
                                       "master-name", "history-id", "history-name"};
-  if (std::find(std::begin(known), std::end(known), which) == std::end(known))
-    return UnexpectedArgument(ctx, "show", which);
+  if (std::find(std::begin(known), std::end(known), which) == std::end(known)) return UnexpectedArgument(ctx, which);
 
   Database db;
-  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
   ConsoleDialogs dialogs(ctx.err);
   if (which == "history-id" || which == "history-name") {
     const auto grid =
@@ -93,6 +76,7 @@ Command ShowCommand() {
           "--csv prints the list as CSV for a spreadsheet (the headings, then one row\n"
           "a line, UTF-8), --html as a web page with the rating list's name and the date.\n"
           "Nothing is written.\n",
+          {{{"--csv"}, {"--html"}}, 1},
           RunShow};
 }
 

@@ -7,9 +7,8 @@ namespace hrs::cli {
 namespace {
 
 int RunStatus(CliContext& ctx) {
-  if (int status = NoArguments(ctx, "status")) return status;
   Database db;
-  if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
   ctx.out << StatusDirectoryText(db.location.DataDir().string(), 45) << "\n";
   for (const auto& line : StatusSummaryLines(db)) ctx.out << line << "\n";
   return ExitOk;
@@ -23,6 +22,7 @@ Command StatusCommand() {
           "Loads the setup, the players and the rating statistics and prints the\n"
           "data directory and the summary of the status window. Nothing is written;\n"
           "a missing or damaged file is reported and the exit status is 2.\n",
+          {},
           RunStatus};
 }
 

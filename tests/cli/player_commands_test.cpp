@@ -30,15 +30,21 @@ struct PlayerCommands : ::testing::Test {
 };
 
 TEST_F(PlayerCommands, AddPlayerOnAnEmptyClubThenDeleteHim) {
+  // The first player: the empty club is taken without a word, and the
+  // info left out is stored empty, as the window stores an empty field.
   auto r = Cli({"add-player", "Anna Berg", "--mbship", "12345"});
   ASSERT_EQ(r.status, ExitOk) << r.err;
   EXPECT_EQ(r.out, "1\n");
+  EXPECT_EQ(r.err, "");
   r = Cli({"add-player", "Bo Lund", "--no-mbship", "--info", "Tue, Thu", "--rating", "1750"});
   ASSERT_EQ(r.status, ExitOk) << r.err;
   EXPECT_EQ(r.out, "2\n");
-  EXPECT_EQ(dir.Read("player.hrs"), "1,\"Anna Berg\",\" \",12345,1600,1600,0,0,0,0,0,\r\n"
-                                    "2,\"Bo Lund\",\"Tue, Thu\",999999,1750,1750,0,0,0,0,0,\r\n");
-  EXPECT_EQ(dir.Read("ratstat.hrs"), "1600,0,0,0,0,0,0,0,0,0,0,0,0\r\n1750,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+  ASSERT_EQ(Cli({"add-player", "Cy Dahl", "--no-mbship", "--info", " "}).status, ExitOk);
+  EXPECT_EQ(dir.Read("player.hrs"), "1,\"Anna Berg\",\"\",12345,1600,1600,0,0,0,0,0,\r\n"
+                                    "2,\"Bo Lund\",\"Tue, Thu\",999999,1750,1750,0,0,0,0,0,\r\n"
+                                    "3,\"Cy Dahl\",\"\",999999,1600,1600,0,0,0,0,0,\r\n");
+  EXPECT_EQ(dir.Read("ratstat.hrs"), "1600,0,0,0,0,0,0,0,0,0,0,0,0\r\n1750,0,0,0,0,0,0,0,0,0,0,0,0\r\n"
+                                     "1600,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
 
   r = Cli({"delete-player", "1"});
   ASSERT_EQ(r.status, ExitOk) << r.err;

@@ -2,9 +2,9 @@
 
 namespace hrs::test {
 
-hrs::Answer ScriptedDialogs::Message(const std::string& text, Buttons buttons, Icon icon,
-                                     const std::string& title) {
-  calls.push_back({"message", text, buttons, icon, title});
+hrs::Answer ScriptedDialogs::Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                                     QuestionName name) {
+  calls.push_back({"message", text, buttons, icon, title, std::string(name.id)});
   if (onMessage) onMessage(text);
   if (!answers_.empty()) {
     const hrs::Answer a = answers_.front();
@@ -15,8 +15,8 @@ hrs::Answer ScriptedDialogs::Message(const std::string& text, Buttons buttons, I
 }
 
 std::optional<std::string> ScriptedDialogs::Input(const std::string& prompt, const std::string& title,
-                                                  const std::string& defaultText) {
-  calls.push_back({"input", prompt, Buttons::OkCancel, Icon::None, title});
+                                                  const std::string& defaultText, QuestionName name) {
+  calls.push_back({"input", prompt, Buttons::OkCancel, Icon::None, title, std::string(name.id)});
   if (!inputs_.empty()) {
     auto a = inputs_.front();
     inputs_.pop_front();
@@ -27,7 +27,7 @@ std::optional<std::string> ScriptedDialogs::Input(const std::string& prompt, con
 
 std::optional<std::string> ScriptedDialogs::ChooseOpenFile(const std::string& title, const std::string& filter,
                                                            const std::string&) {
-  calls.push_back({"open", filter, Buttons::OkCancel, Icon::None, title});
+  calls.push_back({"open", filter, Buttons::OkCancel, Icon::None, title, ""});
   if (files_.empty()) return std::nullopt;
   auto a = files_.front();
   files_.pop_front();
@@ -36,7 +36,7 @@ std::optional<std::string> ScriptedDialogs::ChooseOpenFile(const std::string& ti
 
 std::optional<std::string> ScriptedDialogs::ChooseSaveFile(const std::string& title, const std::string& filter,
                                                            const std::string&) {
-  calls.push_back({"save", filter, Buttons::OkCancel, Icon::None, title});
+  calls.push_back({"save", filter, Buttons::OkCancel, Icon::None, title, ""});
   if (files_.empty()) return std::nullopt;
   auto a = files_.front();
   files_.pop_front();
@@ -44,7 +44,7 @@ std::optional<std::string> ScriptedDialogs::ChooseSaveFile(const std::string& ti
 }
 
 std::optional<FontChoice> ScriptedDialogs::ChooseFixedFont(const FontChoice& current) {
-  calls.push_back({"font", current.family, Buttons::OkCancel, Icon::None, ""});
+  calls.push_back({"font", current.family, Buttons::OkCancel, Icon::None, "", ""});
   if (fonts_.empty()) return current;
   auto a = fonts_.front();
   fonts_.pop_front();
@@ -52,7 +52,7 @@ std::optional<FontChoice> ScriptedDialogs::ChooseFixedFont(const FontChoice& cur
 }
 
 bool ScriptedDialogs::ChoosePrinter() {
-  calls.push_back({"printer", "", Buttons::OkCancel, Icon::None, ""});
+  calls.push_back({"printer", "", Buttons::OkCancel, Icon::None, "", ""});
   if (printers_.empty()) return true;
   const bool a = printers_.front();
   printers_.pop_front();
@@ -60,7 +60,7 @@ bool ScriptedDialogs::ChoosePrinter() {
 }
 
 bool ScriptedDialogs::ChoosePageSetup() {
-  calls.push_back({"pagesetup", "", Buttons::OkCancel, Icon::None, ""});
+  calls.push_back({"pagesetup", "", Buttons::OkCancel, Icon::None, "", ""});
   if (pageSetupAction) pageSetupAction();
   if (pageSetups_.empty()) return true;
   const bool a = pageSetups_.front();

@@ -19,6 +19,7 @@ class ScriptedDialogs : public Dialogs {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     std::string title;
+    std::string name;  // the question's name, for hrs-cli
   };
 
   // Queue answers, consumed in order by the matching kind of call.
@@ -28,10 +29,11 @@ class ScriptedDialogs : public Dialogs {
   void FontAnswer(std::optional<FontChoice> f) { fonts_.push_back(std::move(f)); }
   void PrinterAnswer(bool ok) { printers_.push_back(ok); }
 
-  hrs::Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
-  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string& defaultText) override;
-  void Beep() override { calls.push_back({"beep", "", Buttons::Ok, Icon::None, ""}); }
+  hrs::Answer Message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                      const std::string& title = {}, QuestionName name = {}) override;
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                                   QuestionName name = {}) override;
+  void Beep() override { calls.push_back({"beep", "", Buttons::Ok, Icon::None, "", ""}); }
   std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter,
                                             const std::string& directory) override;
   std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,

@@ -35,7 +35,8 @@ QMessageBox::Icon BoxIcon(Icon icon) {
 
 }  // namespace
 
-Answer QtDialogs::Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+Answer QtDialogs::Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
+                          QuestionName) {
   QMessageBox box(BoxIcon(icon), DialogTitle(title), MessageText(text), QMessageBox::NoButton, parent_);
   box.setTextFormat(Qt::PlainText);
   switch (buttons) {
@@ -69,7 +70,7 @@ Answer QtDialogs::Message(const std::string& text, Buttons buttons, Icon icon, c
 }
 
 std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title,
-                                            const std::string& defaultText) {
+                                            const std::string& defaultText, QuestionName) {
   bool ok = false;
   const QString text = QInputDialog::getText(parent_, DialogTitle(title), MessageText(prompt), QLineEdit::Normal,
                                              ToQt(defaultText), &ok);

@@ -17,9 +17,12 @@ class QtDialogs : public Dialogs {
 
   void SetParent(QWidget* parent) { parent_ = parent; }
 
-  Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override;
-  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string& defaultText) override;
+  // The defaults of Dialogs, for calls on this class itself; the name is
+  // for hrs-cli.
+  Answer Message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                 const std::string& title = {}, QuestionName name = {}) override;
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                                   QuestionName name = {}) override;
   void Beep() override;
   std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter,
                                             const std::string& directory) override;

@@ -13,14 +13,15 @@ class ShowingDialogs : public Dialogs {
  public:
   ShowingDialogs(Dialogs& inner, std::function<void()> show) : inner_(inner), show_(std::move(show)) {}
 
-  Answer Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title) override {
+  Answer Message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                 const std::string& title = {}, QuestionName name = {}) override {
     show_();
-    return inner_.Message(text, buttons, icon, title);
+    return inner_.Message(text, buttons, icon, title, name);
   }
-  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string& defaultText) override {
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                                   QuestionName name = {}) override {
     show_();
-    return inner_.Input(prompt, title, defaultText);
+    return inner_.Input(prompt, title, defaultText, name);
   }
   void Beep() override { inner_.Beep(); }
   std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter,

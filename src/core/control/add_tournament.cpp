@@ -3,6 +3,7 @@
 
 #include "core/control/control_centre_modes.h"
 #include "core/control/file_overview.h"
+#include "core/control/tournament_adding.h"
 #include "core/control/tournament_collection.h"
 #include "core/control/tournament_validation.h"
 #include "core/data/file_io.h"
@@ -58,10 +59,7 @@ void ShowUnknownPlayerChoice(ControlCentreForm& form, const Database& db, Dialog
   form.Command3.enabled = true;
   form.Command3.caption = "Add Players";
   ShowCurrentDatabase(form, db.players);
-  auto& lines = form.List2.lines;
-  lines.erase(std::unique(lines.begin(), lines.end(),
-                          [](const SortedList::Item& a, const SortedList::Item& b) { return a.line == b.line; }),
-              lines.end());
+  form.List2.lines = DistinctLines(std::move(form.List2.lines));
   form.List2.selected.clear();
   form.List2.enabled = true;
   form.Label8.caption = UnknownPlayersHeader;
@@ -131,61 +129,16 @@ void AddTournamentLine(ControlCentreForm& form, Database& db, Dialogs& dialogs, 
   form.List1.Clear();
   form.List1.enabled = false;
   form.Label8.caption.clear();
-  const std::string file = LineFile(form.List3.lines[static_cast<size_t>(index)].line);
-  const auto path = FindNoCase(db.location.DataDir(), file);
-  const bool own = ToUpper(file.substr(0, 4)) == "RHRS";
-
-  if (!own) {
-    const std::string code = file.substr(4, 4);
-    auto setup = ReadCompanionSetup(db.location, code);
-    if (!setup) dialogs.Message(TournamentSetupNotFound, Buttons::Ok, Icon::Critical, QtpDirectoryNotFound);
-    std::optional<std::vector<CompanionParticipant>> table;
-    if (setup && setup->value3 != 0) table = ReadParticipants(db.location, code);
-    if (table) {
-      form.participants = std::move(*table);
-      form.participantsLoaded = true;
-    } else {
-      dialogs.Beep();
-      if (dialogs.Message(ParticipantsFailure, Buttons::OkCancel, Icon::Question, ParticipantsFailureTitle) !=
-          Answer::Ok) {
-        EndAdding(form);
-        return;
-      }
-      form.participants.clear();
-      form.participantsLoaded = false;
-    }
-  }
-
-  const auto year = FileYear(path);
-  if (!year || *year != db.setup.RatingYear) {
-    dialogs.Beep();
-    dialogs.Message(FileDateNotRatingYear);
-    EndAdding(form);
-    return;
-  }
-
-  std::vector<std::string> registered;
-  const auto registryPath = db.location.DataPath(RegistryFileName(*year));
-  std::error_code ec;
-  if (std::filesystem::exists(registryPath, ec)) {
-    auto lines = ReadRegistryLines(db.location, *year);
-    if (!lines) {
-      dialogs.Beep();
-      dialogs.Message(RegistryUnreadable);
-      EndAdding(form);
-      return;
-    }
-    registered = *lines;
-  }
-  for (const auto& line : registered) form.List1.AddLine(ToUpper(line));
-  if (std::any_of(registered.begin(), registered.end(),
-                  [&](const std::string& line) { return EqualsNoCase(line, file); })) {
-    dialogs.Beep();
-    dialogs.Message(RegisteredAlready);
+  auto checked = CheckTournamentToAdd(db, LineFile(form.List3.lines[static_cast<size_t>(index)].line), dialogs);
+  if (!checked) {
     form.List1.Clear();
     EndAdding(form);
     return;
   }
+  const TournamentToAdd& t = *checked;
+  form.participants = t.participants;
+  form.participantsLoaded = t.participantsLoaded;
+  for (const auto& line : t.registered) form.List1.AddLine(ToUpper(line));
 
   // Validation.
   form.List2.Clear();
@@ -194,44 +147,26 @@ void AddTournamentLine(ControlCentreForm& form, Database& db, Dialogs& dialogs, 
   form.label7Font = FontSansSerif;
   form.Label7.caption = " Validating the QTP file....";
   form.Label7.visible = true;
-  RegisteredTournament done;
-  if (own) {
-    dialogs.Message(NoErrorsFound);
-    done = RegisterUnchanged(db.location, file, *year);
-  } else {
-    if (form.validationPass == 0) {
-      const auto bytes = ReadWholeFile(path);
-      if (!bytes) {
-        dialogs.Beep();
-        dialogs.Message("Error opening file " + file);
-        EndAdding(form);
-        return;
-      }
-      if (FirstPassMayTakeAWhile(bytes->size())) form.Label7.caption += "\r  may take a while";
-      for (auto& item : FindUnknownPlayers(*bytes, db.players, form.participantsLoaded ? &form.participants : nullptr))
-        form.List2.AddLine(std::move(item.line), item.value);
-      // Sorted, so that one player's lines stand together and are listed once.
-      std::stable_sort(form.List2.lines.begin(), form.List2.lines.end(),
-                       [](const SortedList::Item& a, const SortedList::Item& b) { return SortedBefore(a.line, b.line); });
-      if (!form.List2.lines.empty()) {
-        ShowUnknownPlayerChoice(form, db, dialogs);
-        return;
-      }
-      form.validationPass = 1;
+  if (!t.own && form.validationPass == 0) {
+    const auto unknown = FindUnknownTournamentPlayers(t, db, dialogs);
+    if (!unknown) {
+      EndAdding(form);
+      return;
     }
-    done = ValidateAndRegister(db.location, path, file, *year, db.players);
+    if (unknown->tookAWhile) form.Label7.caption += "\r  may take a while";
+    for (const auto& item : unknown->lines) form.List2.AddLine(item.line, item.value);
+    if (!form.List2.lines.empty()) {
+      ShowUnknownPlayerChoice(form, db, dialogs);
+      return;
+    }
+    form.validationPass = 1;
   }
-  if (done.error) {
-    dialogs.Beep();
-    dialogs.Message(NotAddedMessage(file, *done.error), Buttons::Ok, Icon::Critical);
-    form.Label7.visible = false;
-    EndAdding(form);
-    return;
-  }
+  const RegisteredTournament done = RegisterTournament(t, db, dialogs);
+  if (!done.error) form.Label7.visible = false;
+  TellRegistration(t, done, dialogs);
   form.Label7.visible = false;
-  dialogs.Message(AddedMessage(done.bypassed, done.firstRegistration));
   EndAdding(form);
-  Option1Click(form, db, dialogs, clock);
+  if (!done.error) Option1Click(form, db, dialogs, clock);
 }
 
 void List2Click(ControlCentreForm& form, int index) {
@@ -252,18 +187,16 @@ void AddMarkedPlayers(ControlCentreForm& form, Database& db, Dialogs& dialogs, c
   if (form.List2.lines.empty() || form.tournamentLine < 0 ||
       form.tournamentLine >= static_cast<int>(form.List3.lines.size()))
     return;
-  const std::string code = ToUpper(LineFile(form.List3.lines[static_cast<size_t>(form.tournamentLine)].line).substr(4, 4));
-  std::vector<NewParticipant> marked;
+  const std::string file = LineFile(form.List3.lines[static_cast<size_t>(form.tournamentLine)].line);
+  std::vector<SortedList::Item> marked;
   std::vector<size_t> markedLines;
   for (size_t i = 0; i < form.List2.lines.size(); ++i) {
     const auto& item = form.List2.lines[i];
     if (item.line.empty() || item.line[0] != '+') continue;
-    const CompanionParticipant* p = FindParticipant(form.participants, item.value);
-    if (!p) continue;
-    marked.push_back({p->name, p->mbShipNo});
+    marked.push_back(item);
     markedLines.push_back(i);
   }
-  const AddedPlayers added = AddParticipants(db, marked, code, dialogs);
+  const AddedPlayers added = AddUnknownPlayers(db, file, form.participants, marked, dialogs);
   for (size_t r : added.refused) {
     std::string& line = form.List2.lines[markedLines[r]].line;
     line = line.substr(std::min<size_t>(2, line.size()));

@@ -1,6 +1,7 @@
 #include "core/control/control_centre_modes.h"
 #include "core/control/file_overview.h"
 #include "core/control/tournament_collection.h"
+#include "core/control/tournament_removal.h"
 #include "core/data/registry_file.h"
 #include "core/data/transaction_names.h"
 #include "core/text/numeric.h"
@@ -36,9 +37,7 @@ void RemoveTournamentStep(ControlCentreForm& form, Database& db, Dialogs& dialog
       dialogs.Message(RegistryNotOpened);
       return;
     }
-    SortedList buffer;
-    for (const auto& line : *lines) buffer.Add(EqualsNoCase(line, NoQtpFiles) ? line : CandidateLine(line));
-    for (const auto& item : buffer.Items()) form.List1.AddLine(item.line);
+    for (const auto& line : RemovalLines(*lines)) form.List1.AddLine(line);
     form.List1.enabled = true;
     form.List1.selected.clear();
     form.List1.listIndex = -1;
@@ -47,25 +46,17 @@ void RemoveTournamentStep(ControlCentreForm& form, Database& db, Dialogs& dialog
 
   const int index = form.List1.selected.empty() ? -1 : form.List1.selected.front();
   const std::string file = index < 0 ? std::string() : FileOfCandidateLine(form.List1.lines[static_cast<size_t>(index)].line);
-  if (!IsRegistrableName(file)) {
-    dialogs.Beep();
-    dialogs.Message(NotATournamentFile, Buttons::Ok, Icon::Warning, DeletionNotAccepted);
-    return;
+  switch (RemoveTournament(db, year, file, dialogs)) {
+    case TournamentRemoval::Cancelled:
+      form.List1.selected.clear();
+      return;
+    case TournamentRemoval::Refused:
+      return;
+    case TournamentRemoval::Removed:
+      ResetControlCentre(form);
+      Option1Click(form, db, dialogs, clock);
+      return;
   }
-  if (dialogs.Message(RemovalQuestion(file), Buttons::OkCancel, Icon::Question, RemovalTitle) != Answer::Ok) {
-    form.List1.selected.clear();
-    return;
-  }
-  std::vector<std::string> lines;
-  for (const auto& item : form.List1.lines) lines.push_back(item.line);
-  if (auto error = RewriteRegistry(db.location, year, RegistryWithout(lines, static_cast<size_t>(index)))) {
-    dialogs.Beep();
-    dialogs.Message(file + " was not removed.\r" + *error, Buttons::Ok, Icon::Critical);
-    return;
-  }
-  dialogs.Message(RemovedMessage(file));
-  ResetControlCentre(form);
-  Option1Click(form, db, dialogs, clock);
 }
 
 }  // namespace hrs

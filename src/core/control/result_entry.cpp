@@ -3,6 +3,7 @@
 #include "core/data/file_io.h"
 #include "core/data/month_file.h"
 #include "core/data/transaction_names.h"
+#include "core/platform/question_names.h"
 #include "core/text/align.h"
 #include "core/text/numeric.h"
 
@@ -54,7 +55,8 @@ std::optional<int> ResolveId(const std::string& typed, const Side& side, const D
     const int id = static_cast<int>(*value);
     if (players[id].Status != StatusActive) {
       dialogs.Beep();
-      const Answer a = dialogs.Message(DeletedPlayerQuestion(id), Buttons::OkCancel, Icon::Question);
+      const Answer a = dialogs.Message(DeletedPlayerQuestion(id), Buttons::OkCancel, Icon::Question, {},
+                                       question::DeletedPlayer);
       if (a != Answer::Ok) {
         out.kind = Kind::Cancelled;
         out.field = EntryField::Winner;

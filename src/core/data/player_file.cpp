@@ -2,6 +2,7 @@
 
 #include "core/data/file_io.h"
 #include "core/data/write_form.h"
+#include "core/platform/question_names.h"
 #include "core/text/numeric.h"
 
 namespace hrs {
@@ -99,7 +100,7 @@ bool LoadPlayers(const DataLocation& where, PlayerTable& table, Dialogs& dialogs
   if (!bytes) {
     table = PlayerTable{};
     return dialogs.Message("Database of players not found\r\rPlease confirm Player Database Creation",
-                           Buttons::OkCancel, Icon::Question) == Answer::Ok;
+                           Buttons::OkCancel, Icon::Question, {}, question::PlayerFileCreation) == Answer::Ok;
   }
   if (ParsePlayerFile(*bytes, table) == PlayerParse::TooMany) {
     dialogs.Message("The file of players " + path.filename().string() + " holds more than " +
@@ -110,7 +111,7 @@ bool LoadPlayers(const DataLocation& where, PlayerTable& table, Dialogs& dialogs
   }
   if (table.PlayerCount == 0) {
     const bool goOn = dialogs.Message("No players in the database\r\rPlease confirm if this is correct",
-                                      Buttons::OkCancel, Icon::Question) == Answer::Ok;
+                                      Buttons::OkCancel, Icon::Question, {}, question::NoPlayers) == Answer::Ok;
     // The next save would replace a damaged file by an empty one; keep its content.
     if (goOn && HoldsValues(*bytes)) return KeptDamagedCopy(path, *bytes, dialogs);
     return goOn;

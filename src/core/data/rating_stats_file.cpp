@@ -2,6 +2,7 @@
 
 #include "core/data/file_io.h"
 #include "core/data/write_form.h"
+#include "core/platform/question_names.h"
 
 namespace hrs {
 
@@ -72,7 +73,7 @@ bool LoadRatingStatistics(const DataLocation& where, RatingStats& stats, int pla
   auto bytes = ReadWholeFile(path);
   if (!bytes) {
     if (dialogs.Message("File of rating statistics not found\r\rPlease confirm file creation", Buttons::OkCancel,
-                        Icon::Question) != Answer::Ok)
+                        Icon::Question, {}, question::StatisticsCreation) != Answer::Ok)
       return false;
     if (auto error = SaveRatingStatistics(where, stats, playerCount)) {
       dialogs.Message("The file of rating statistics could not be written.\r" + *error, Buttons::Ok,
@@ -85,7 +86,7 @@ bool LoadRatingStatistics(const DataLocation& where, RatingStats& stats, int pla
   }
   if (!ParseRatingStats(*bytes, playerCount, stats)) {
     if (dialogs.Message("Rating statistics not found\r\rPlease confirm if this is correct", Buttons::YesNo,
-                        Icon::Question) != Answer::Yes)
+                        Icon::Question, {}, question::StatisticsNotFound) != Answer::Yes)
       return false;
     stats.Clear();
     for (int id = 1; id <= PlayerCapacity; ++id) stats.At(id, 1) = static_cast<int16_t>(firstRating);

@@ -3,6 +3,7 @@
 #include "core/data/file_io.h"
 #include "core/data/write_form.h"
 #include "core/platform/dialogs.h"
+#include "core/platform/question_names.h"
 
 namespace hrs {
 
@@ -82,7 +83,7 @@ bool LoadSetup(const DataLocation& where, SetupRecord& setup, Dialogs& dialogs, 
     }
   }
   const Answer a = dialogs.Message("Welcome to Halvik Ranking System\r\rPlease confirm Setup Creation",
-                                   Buttons::OkCancel, Icon::Question);
+                                   Buttons::OkCancel, Icon::Question, {}, question::SetupCreation);
   if (a != Answer::Ok) return false;
   // A damaged setup still holds the operator's settings: keep them beside it.
   if (bytes && HoldsValues(*bytes) && !KeptDamagedCopy(path, *bytes, dialogs)) return false;

@@ -4,6 +4,7 @@
 #include "core/lists/list_columns.h"
 #include "core/lists/printer_setup.h"
 #include "core/lists/ranking_list.h"
+#include "core/platform/question_names.h"
 #include "core/text/align.h"
 #include "core/text/numeric.h"
 #include "core/text/pager.h"
@@ -51,7 +52,7 @@ bool PrintRankingByMonth(const Database& db, Dialogs& dialogs, PrintJob& job, co
   const std::string suggested = std::to_string(thisMonth == 1 ? 12 : thisMonth - 1);
   int month = 0;
   for (;;) {
-    const auto answer = dialogs.Input(MonthPrompt, "", suggested);
+    const auto answer = dialogs.Input(MonthPrompt, "", suggested, question::RankingMonth);
     if (!answer || answer->empty()) return false;
     if (!IsNumeric(*answer)) continue;
     if (const auto accepted = AcceptedMonth(*answer, clock)) {

@@ -7,6 +7,7 @@
 #include "core/lists/list_columns.h"
 #include "core/lists/printer_setup.h"
 #include "core/lists/ranking_list.h"
+#include "core/platform/question_names.h"
 #include "core/rating/calc_ranking.h"
 #include "core/text/align.h"
 #include "core/text/pager.h"
@@ -62,10 +63,11 @@ SnapshotChoice ChooseSnapshot(const Database& db, Dialogs& dialogs, const Clock&
   }
   const long days = DayNumber(clock.Today()) - DayNumber(previous->taken.date);
   choice.update = dialogs.Message(std::to_string(days) + UpdateQuestionEnd, Buttons::YesNo, Icon::Question,
-                                  SnapshotUpdateTitle) == Answer::Yes;
+                                  SnapshotUpdateTitle, question::SnapshotUpdate) == Answer::Yes;
   choice.movements =
       choice.update ||
-      dialogs.Message(LayoutQuestion, Buttons::YesNo, Icon::Question, LayoutTitle) != Answer::No;
+      dialogs.Message(LayoutQuestion, Buttons::YesNo, Icon::Question, LayoutTitle, question::MovementColumns) !=
+          Answer::No;
   if (choice.movements) choice.previous = std::move(previous);
   return choice;
 }

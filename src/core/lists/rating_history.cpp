@@ -6,6 +6,7 @@
 #include "core/lists/list_view.h"
 #include "core/lists/printer_setup.h"
 #include "core/lists/rating_chart.h"
+#include "core/platform/question_names.h"
 #include "core/text/align.h"
 #include "core/text/pager.h"
 #include "core/text/sorted_list.h"
@@ -70,7 +71,9 @@ bool PrintHistory(HistoryOrder order, const Database& db, Dialogs& dialogs, Prin
     dialogs.Message(NoPlayersInDatabase);
     return false;
   }
-  if (dialogs.Message(OrientationNotice, Buttons::OkCancel, Icon::Information) == Answer::Cancel) return false;
+  if (dialogs.Message(OrientationNotice, Buttons::OkCancel, Icon::Information, {}, question::LandscapeNotice) ==
+      Answer::Cancel)
+    return false;
   const int last = LastHistoryMonth(db.setup, clock);
   if (!ChooseReportFont(dialogs, job)) return false;
   const bool landscapeNow = job.CurrentOrientation() == Orientation::Landscape;

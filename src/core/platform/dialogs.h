@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hrs {
@@ -14,6 +15,14 @@ struct FontChoice {
   int pointSize = 10;
 };
 
+// The name of a question that a flag of hrs-cli answers. It goes with the
+// question so that a command answers by the name, never by the wording; the
+// windows ignore it. Other questions have none.
+struct QuestionName {
+  std::string_view id;
+  bool operator==(const QuestionName&) const = default;
+};
+
 // Every question and message of the system goes through here. A text with
 // line breaks is one string with "\r" between its lines. An empty title
 // means the program's own name.
@@ -22,10 +31,10 @@ class Dialogs {
   virtual ~Dialogs() = default;
 
   virtual Answer Message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
-                         const std::string& title = {}) = 0;
+                         const std::string& title = {}, QuestionName name = {}) = 0;
   // The text typed, or nothing when the operator cancelled.
   virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                           const std::string& defaultText) = 0;
+                                           const std::string& defaultText, QuestionName name = {}) = 0;
   virtual void Beep() = 0;
   // filter: "Description (*.csv *.txt)" style patterns; the chosen path or nothing.
   virtual std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter,

@@ -11,6 +11,7 @@
 #include "core/data/registry_file.h"
 #include "core/data/tournament_file.h"
 #include "core/data/transaction_names.h"
+#include "core/platform/question_names.h"
 #include "core/rating/fast_month_list.h"
 #include "core/rating/month_list.h"
 #include "core/rating/months_ahead.h"
@@ -47,8 +48,8 @@ std::optional<std::vector<Tournament>> ReadTournaments(const Database& db, Dialo
     const auto file = bytes ? ParseTournamentFile(*bytes) : std::nullopt;
     if (file && !file->validated) {
       dialogs.Beep();
-      if (dialogs.Message(NotValidatedQuestion(name), Buttons::YesNo, Icon::Question, NotValidatedTitle) !=
-          Answer::Yes)
+      if (dialogs.Message(NotValidatedQuestion(name), Buttons::YesNo, Icon::Question, NotValidatedTitle,
+                          question::UnvalidatedTournament) != Answer::Yes)
         return std::nullopt;
     } else if (file) {
       t.month = file->Month();

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/data/file_io.h"
+#include "core/platform/question_names.h"
 #include "core/swiss/companion_files.h"
 #include "core/swiss/prereg_file.h"
 #include "core/swiss/state_file.h"
@@ -76,7 +77,7 @@ ExportOutcome ExportToTournament(std::vector<SortedList::Item>& selected, const 
   if (state->started) {
     dialogs.Beep();
     if (dialogs.Message("The tournament has started\rDo you wish to export?", Buttons::YesNo, Icon::Question,
-                        "Export to active tournament") != Answer::Yes)
+                        "Export to active tournament", question::StartedTournament) != Answer::Yes)
       return cancelled();
   }
   if (state->secondOfDouble)
@@ -97,10 +98,11 @@ ExportOutcome ExportToTournament(std::vector<SortedList::Item>& selected, const 
   const std::string kind = setup.sanctioned ? "This is a Sanctioned Tournament.\rPlayers without a valid Membership Id\r"
                                               "will not be exported."
                                             : "This is not a sanctioned tournament\rMembership Id will not be exported";
-  if (dialogs.Message(kind, Buttons::OkCancel, Icon::Information) != Answer::Ok) return cancelled();
+  if (dialogs.Message(kind, Buttons::OkCancel, Icon::Information, {}, question::TournamentKind) != Answer::Ok)
+    return cancelled();
   if (dialogs.Message("The export will overwrite the file of pre-registered\rplayers for tournament " + code +
                           " if any.\rReserved slots are not exported.\rProceed?",
-                      Buttons::OkCancel, Icon::Question) != Answer::Ok)
+                      Buttons::OkCancel, Icon::Question, {}, question::PreregistrationOverwrite) != Answer::Ok)
     return cancelled();
 
   Validate(selected, db.players, setup.sanctioned);
@@ -115,7 +117,7 @@ ExportOutcome ExportToTournament(std::vector<SortedList::Item>& selected, const 
   if (count > state->maximumPlayers &&
       dialogs.Message("Please note that maximum for this tournament is " + std::to_string(state->maximumPlayers) +
                           " players.\r" + std::to_string(count) + " players will be pre-registered.",
-                      Buttons::OkCancel, Icon::None, "High number of pre-registrations") != Answer::Ok)
+                      Buttons::OkCancel, Icon::None, "High number of pre-registrations", question::OverMaximum) != Answer::Ok)
     return cancelled();
 
   int ratings = choices.ratings.value_or(0);

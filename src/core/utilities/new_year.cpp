@@ -6,6 +6,7 @@
 #include "core/data/rating_stats_file.h"
 #include "core/data/rating_year_rollback.h"
 #include "core/data/setup_file.h"
+#include "core/platform/question_names.h"
 #include "core/text/align.h"
 #include "core/text/numeric.h"
 
@@ -92,10 +93,11 @@ NewYear RunNewYearConversion(Database& db, Dialogs& dialogs, const Clock& clock)
   }
   const bool carry = dialogs.Message("Do you want to carry total wins and losses per player to next year\r"
                                      "If not they will be zero'ed",
-                                     Buttons::YesNo, Icon::Question, "Carry wins and losses?") == Answer::Yes;
+                                     Buttons::YesNo, Icon::Question, "Carry wins and losses?",
+                                     question::CarryTotals) == Answer::Yes;
   if (dialogs.Message("Please confirm shift of rating year from " + std::to_string(year) + " to " +
                           std::to_string(year + 1),
-                      Buttons::OkCancel, Icon::Question, "New Year conversion") != Answer::Ok)
+                      Buttons::OkCancel, Icon::Question, "New Year conversion", question::NewYear) != Answer::Ok)
     return NewYear::Declined;
 
   const DataLocation& where = db.location;

@@ -7,6 +7,7 @@
 #include "core/data/transaction_deletion.h"
 #include "core/data/transaction_names.h"
 #include "core/lists/printer_setup.h"
+#include "core/platform/question_names.h"
 #include "core/text/align.h"
 #include "core/text/numeric.h"
 #include "core/text/pager.h"
@@ -196,16 +197,26 @@ std::optional<SelectedResult> ResultOfLine(const std::string& line) {
   return out;
 }
 
+std::optional<SelectedResult> ResultOfFields(const std::string& date, const std::string& winner,
+                                             const std::string& loser, bool draw) {
+  const auto month = date.size() == 8 ? NumericValue(date.substr(4, 2)) : std::nullopt;
+  if (!month || *month < 1 || *month > 12 || Trim(winner).empty() || Trim(loser).empty()) return std::nullopt;
+  return SelectedResult{{date, Trim(winner), Trim(loser), draw ? DrawCode : WinCode}, static_cast<int>(*month)};
+}
+
 ResultDeletion DeleteResultLine(const Database& db, const std::string& line, Dialogs& dialogs) {
-  const auto selected = ResultOfLine(line);
+  return DeleteResult(db, ResultOfLine(line), dialogs);
+}
+
+ResultDeletion DeleteResult(const Database& db, const std::optional<SelectedResult>& selected, Dialogs& dialogs) {
   const int year = db.setup.RatingYear;
   if (!selected || !FindTransaction(db.location, year, selected->month, selected->transaction)) {
     dialogs.Beep();
     dialogs.Message(TransactionNotFound);
     return ResultDeletion::NotFound;
   }
-  if (dialogs.Message("Please confirm deletion", Buttons::OkCancel, Icon::Question, "Deletion of transaction") !=
-      Answer::Ok)
+  if (dialogs.Message("Please confirm deletion", Buttons::OkCancel, Icon::Question, "Deletion of transaction",
+                      question::ResultDeletion) != Answer::Ok)
     return ResultDeletion::Cancelled;
   const DeleteOutcome out = DeleteTransaction(db.location, year, selected->month, selected->transaction);
   switch (out.result) {

@@ -41,10 +41,17 @@ struct SelectedResult {
   int month = 0;
 };
 std::optional<SelectedResult> ResultOfLine(const std::string& line);
+// The same of a result given by its fields: the date (yyyymmdd), the winner
+// and the loser as filed, or a draw of the two.
+std::optional<SelectedResult> ResultOfFields(const std::string& date, const std::string& winner,
+                                             const std::string& loser, bool draw);
 
-// Delete transaction: finds the line's transaction in its month file, asks,
-// and deletes the first matching line. Every refusal and failure has been told.
+// Delete transaction: finds the result's transaction in its month file,
+// asks, and deletes the first matching line. Every refusal and failure has
+// been told.
 enum class ResultDeletion { Deleted, NotFound, Cancelled, Failed };
+ResultDeletion DeleteResult(const Database& db, const std::optional<SelectedResult>& selected, Dialogs& dialogs);
+// The same for a line of the list.
 ResultDeletion DeleteResultLine(const Database& db, const std::string& line, Dialogs& dialogs);
 
 // The printed list of a player's results, lines as on screen. False when

@@ -7,6 +7,7 @@
 #include "control_club.h"
 #include "core/control/control_centre_modes.h"
 #include "core/control/tournament_collection.h"
+#include "core/control/tournament_removal.h"
 #include "core/control/tournament_validation.h"
 #include "core/data/player_file.h"
 #include "core/data/registry_file.h"
@@ -273,6 +274,19 @@ TEST(RemoveTournament, ConfirmedRemovalRewritesTheRegistry) {
   club.form.List1.Clear();
   RemoveTournamentStep(club.form, club.db, club.dialogs, club.clock);
   EXPECT_EQ(club.dialogs.Messages().back(), RegistryNotOpened);
+}
+
+TEST(RemoveTournament, ByNameAsTheCommandLineGivesIt) {
+  TournamentClub club;
+  club.Registry({"RQTP0042.DAT", "rhrs0101.dat"});
+  EXPECT_EQ(RemoveTournament(club.db, 2026, "RQTP0099.DAT", club.dialogs), TournamentRemoval::Refused);
+  EXPECT_EQ(club.dialogs.Messages().back(), "RQTP0099.DAT is not in the file of rating adjusting tournaments of 2026");
+  club.dialogs.Clear();
+  EXPECT_EQ(RemoveTournament(club.db, 2026, "rqtp0042.dat", club.dialogs), TournamentRemoval::Removed);
+  const auto question = club.dialogs.MessageCalls().front();
+  EXPECT_EQ(question.text, "Please confirm removal of tournament RQTP0042.DAT");
+  EXPECT_EQ(question.name, "tournament-removal");
+  EXPECT_EQ(club.dir.Read(RegistryFileName(2026)), "\"RHRS0101.DAT\"\r\n");
 }
 
 }  // namespace
