@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/console_dialogs.h"
+#include "core/data/file_change.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
 #include "core/shell/startup.h"
@@ -20,6 +21,9 @@ int NoArguments(CliContext& ctx, const char* command) {
 
 bool LoadForCommand(CliContext& ctx, Database& db, std::vector<std::string> goOnPrefixes) {
   db.location = ctx.location;
+  // A command that writes has finished such a change already; one that only
+  // reads shows the files as they are, and says so.
+  if (auto notice = InterruptedChangeNotice(db.location.DataDir())) ctx.err << ConsoleText(*notice) << "\n";
   // Going on without players is for an empty club, never for a damaged file,
   // which a command without a screen leaves untouched.
   const auto emptyClub = std::find(goOnPrefixes.begin(), goOnPrefixes.end(), EmptyClubIsFine.front());

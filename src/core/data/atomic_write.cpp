@@ -35,7 +35,9 @@ std::optional<std::string> WriteTemporary(const fs::path& path, const fs::path& 
 
 }  // namespace
 
-std::optional<std::string> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+std::optional<std::string> WriteFileAtomically(const fs::path& link, std::string_view bytes) {
+  const fs::path path = RewriteTarget(link);
+  if (auto refused = ReadOnlyRefusal(link, "Cannot replace")) return refused;
   const fs::path tmp = ScratchName(path, ".tmp");
   if (auto why = WriteTemporary(path, tmp, bytes)) return why;
   if (!RenameFile(tmp, path)) {

@@ -3,6 +3,7 @@
 #include "core/data/file_io.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,11 +17,17 @@ namespace fs = std::filesystem;
 
 namespace {
 int faultAt = 0;  // the step that is to fail, 0 none
+int killAt = 0;   // the step at which the process ends, 0 none
 int stepsTaken = 0;
 }  // namespace
 
 void FailWriteStepForTest(int n) {
   faultAt = n;
+  stepsTaken = 0;
+}
+
+void KillAtWriteStepForTest(int n) {
+  killAt = n;
   stepsTaken = 0;
 }
 
@@ -30,6 +37,7 @@ namespace write_steps {
 
 bool Faulted() {
   ++stepsTaken;
+  if (killAt != 0 && stepsTaken == killAt) ::_exit(137);
   if (faultAt != 0 && stepsTaken == faultAt) {
     errno = ENOSPC;
     return true;
@@ -105,11 +113,34 @@ bool LinkFile(const fs::path& from, const fs::path& to) {
   return !Faulted() && ::link(from.c_str(), to.c_str()) == 0;
 }
 
+bool RemoveFile(const fs::path& path) { return !Faulted() && ::unlink(path.c_str()) == 0; }
+
 fs::path ScratchName(const fs::path& path, const char* kind) {
   static unsigned counter = 0;
   const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
   return dir / ("." + path.filename().string() + kind + std::to_string(::getpid()) + "_" +
                 std::to_string(counter++));
+}
+
+fs::path RewriteTarget(const fs::path& path) {
+  std::error_code ec;
+  fs::path target = path;
+  // A link to a link is followed too, but never round in a circle.
+  for (int hops = 0; hops < 40 && fs::is_symlink(target, ec); ++hops) {
+    const fs::path next = fs::read_symlink(target, ec);
+    if (ec) break;
+    target = (next.is_absolute() ? next : (target.has_parent_path() ? target.parent_path() : fs::path(".")) / next)
+                 .lexically_normal();
+  }
+  return target;
+}
+
+std::optional<std::string> ReadOnlyRefusal(const fs::path& path, const char* what) {
+  struct stat st {};
+  // The owner's write permission is what the operator takes away; the
+  // super-user is not stopped by it, so it is checked here.
+  if (::stat(path.c_str(), &st) != 0 || (st.st_mode & S_IWUSR) != 0) return std::nullopt;
+  return std::string(what) + " " + path.string() + ": the file is read-only";
 }
 
 }  // namespace write_steps
