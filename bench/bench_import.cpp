@@ -4,16 +4,21 @@
 //    read and validated with its review lines (Add User File);
 //  - a companion result file of 16,350 duels, every id a membership number
 //    (a tenth of them unknown), through both passes of Add Tournament
-//    (finding unknown players, then converting and writing in memory).
+//    (finding unknown players, then converting and writing in memory);
+//  - the 32,000 review lines filed in the month files of an empty folder
+//    (Save File), flushes included.
 // Every id above PlayerCount is a membership-number look-up.
 //
 // Run: build/release/bench/bench_import [runs]   (median of the runs)
 #include <time.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -119,11 +124,31 @@ int main(int argc, char** argv) {
     bypassed = v.bypassed;
   });
 
+  std::vector<std::string> reviewed;
+  {
+    const hrs::UserRecordChecker checker(db, "20261208");
+    for (const auto& record : hrs::ReadUserRecords(userFile)) reviewed.push_back(checker.ReviewLine(record));
+  }
+  hrs::Database filing = db;
+  const auto folder = std::filesystem::temp_directory_path() / ("bench-import-" + std::to_string(::getpid()));
+  filing.location.dataDir = folder;
+  std::vector<double> fileWall, fileCpu;
+  for (int i = 0; i < runs; ++i) {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const Timing t = TimeMs(1, [&] { (void)hrs::WriteUserLines(filing, reviewed); });
+    fileWall.push_back(t.wall);
+    fileCpu.push_back(t.cpu);
+  }
+  std::filesystem::remove_all(folder);
+
   std::printf("user file: %zu records (%zu errors), read and validated with review lines: %.2f ms (CPU %.2f ms), "
               "median of %d\n",
               lines, errors, userMs.wall, userMs.cpu, runs);
   std::printf("companion file: 16350 duels (%zu unknown ids, %d bypassed, %zu bytes written), both passes: %.2f ms "
               "(CPU %.2f ms)\n",
               unknown, bypassed, written, companionMs.wall, companionMs.cpu);
+  std::printf("user file: %zu review lines filed in the month files: %.2f ms (CPU %.2f ms)\n", reviewed.size(),
+              Median(fileWall), Median(fileCpu));
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "cli/command_support.h"
 
 #include "cli/console_dialogs.h"
+#include "core/data/file_change.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
 #include "core/platform/question_names.h"
@@ -19,6 +20,9 @@ int UsageError(CliContext& ctx, const std::string& what) {
 
 bool LoadForCommand(CliContext& ctx, Database& db, EmptyClub emptyClub) {
   db.location = ctx.location;
+  // A command that writes has finished such a change already; one that only
+  // reads shows the files as they are, and says so.
+  if (auto notice = InterruptedChangeNotice(db.location.DataDir())) ctx.err << ConsoleText(*notice) << "\n";
   // Going on without players is for an empty club, never for a damaged file,
   // which a command without a screen leaves untouched.
   bool empty = emptyClub == EmptyClub::Fine;

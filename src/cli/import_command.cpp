@@ -42,9 +42,8 @@ int RunImport(CliContext& ctx) {
     ctx.err << errors << " errors detected. Nothing was written; correct the file and import it again.\n";
     return ExitInputErrors;
   }
-  const MonthFilesWritten written = WriteUserLines(db, lines);
-  if (!written.Complete()) {
-    ctx.err << ConsoleText(PartlyWrittenMessage(written)) << "\n";
+  if (const auto error = WriteUserLines(db, lines)) {
+    ctx.err << ConsoleText(ImportNotWrittenMessage(*error)) << "\n";
     return ExitDataProblem;
   }
   ctx.out << MatchResultsAdded << "\n";
@@ -69,10 +68,12 @@ Command ImportCommand() {
           "a line with any). With no error line every record is appended to the\n"
           "month file of its date, the winner first.\n\n"
           "  --erase   delete FILE once its results are in the month files\n\n"
+          "The results go into the month files all together or not at all: a run\n"
+          "that fails or is killed part-way files none of them (the next command\n"
+          "that writes undoes a killed one), so the file can simply be imported again.\n\n"
           "Exit status: 0 added; 1 wrong arguments; 2 the file or a month file could\n"
-          "not be read or written (the months written and not written are named);\n"
-          "4 the file has error lines (nothing written). Importing a file twice\n"
-          "files its results twice.\n",
+          "not be read or written (nothing written); 4 the file has error lines\n"
+          "(nothing written). Importing a file twice files its results twice.\n",
           {{{"--erase"}}, AnyNumber},
           RunImport};
 }

@@ -80,7 +80,10 @@ int RunPrint(CliContext& ctx) {
                                " not an option of " + flags.list);
   }
 
+  // A command that writes takes the lock before it reads: taking it may
+  // finish an interrupted change, and the files read must be those.
   DataLock lock;
+  if (ranking && flags.update && !LockForWriting(ctx, lock)) return ExitDataProblem;
   Database db;
   if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
   if (db.players.PlayerCount == 0) {
@@ -89,7 +92,11 @@ int RunPrint(CliContext& ctx) {
   }
   // A snapshot is taken on --update, and always where there is none yet.
   const bool snapshot = ranking && (flags.update || !ReadPrevRanking(db.location, db.players.PlayerCount));
-  if (snapshot && !LockForWriting(ctx, lock)) return ExitDataProblem;
+  if (snapshot && !flags.update) {
+    if (!LockForWriting(ctx, lock)) return ExitDataProblem;
+    db = Database{};
+    if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+  }
 
   PrintDialogs dialogs(ctx.err, flags);
   RecordedPrintJob job;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "core/data/file_io.h"
 #include "core/control/control_club.h"
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
@@ -64,6 +65,39 @@ TEST(ImportCommand, ErrorLinesWriteNothingAnErrorFreeFileIsFiled) {
   EXPECT_FALSE(club.dir.Exists("good.csv"));
   EXPECT_EQ(club.Cli({"import", "nowhere.csv"}).status, 2);
   EXPECT_EQ(club.Cli({"import"}).status, 1);
+}
+
+// A killed import is told by the commands that read, undone by the next one
+// that writes; a failed one files nothing and says so in the command's words.
+TEST(ImportCommand, AKilledOrFailedImportFilesNothing) {
+  CollectionClub club;
+  club.dir.Write(MonthFileName(2026, 6), "\"20260601\",1,2,\" \"\r\n");
+  const std::string june = club.MonthFile(6);
+  club.dir.Write(MonthFileName(2026, 6), june + "\"20260617\",2,1,\" \"\r\n");
+  club.dir.Write(".hrs-replacing", "\"undo\"\r\n\"append\",\"" + MonthFileName(2026, 6) + "\",\"" +
+                                       std::to_string(june.size()) + "\",\"\"\r\n");
+  auto run = club.Cli({"status"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err.find("The last change of the data files was interrupted and will be undone by the next command "
+                         "that writes.\n"),
+            0u)
+      << run.err;
+  club.dir.Write("good.csv", "20260617,10002,1,1\r\n");
+  FailWriteStepForTest(6);
+  run = club.Cli({"import", (club.dir.path() / "good.csv").string()});
+  FailWriteStepForTest(0);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err.find("The last change of " + MonthFileName(2026, 6) + " was interrupted before it was finished; "
+                         "it has now been undone"),
+            0u)
+      << run.err;
+  EXPECT_NE(run.err.find("\nThe results could not be added to the month files; nothing was written.\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("\nImport the file again when the fault is mended.\n"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find("Save File"), std::string::npos) << run.err;
+  EXPECT_EQ(club.MonthFile(6), june);
+  EXPECT_EQ(club.dir.Files().size(), 5u);
 }
 
 TEST(AddTournamentCommand, QuestionsAnsweredByFlags) {

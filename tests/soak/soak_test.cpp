@@ -15,6 +15,8 @@
 #include "core/data/file_io.h"
 #include "core/data/month_file.h"
 #include "core/data/player_file.h"
+#include "core/data/prev_ranking_file.h"
+#include "core/data/registry_file.h"
 #include "core/data/rating_stats_file.h"
 #include "core/data/setup_file.h"
 #include "core/data/transaction_names.h"
@@ -222,8 +224,8 @@ struct Club {
     return NoMembership;
   }
 
-  // A user file of valid results through `hrs-cli import`.
-  void Import(std::mt19937& rnd) {
+  // A user file of valid results, and the lines it files.
+  std::vector<Transaction> UserFile(std::mt19937& rnd) {
     std::string bytes;
     std::vector<Transaction> filed;
     for (int i = 0, count = 1 + static_cast<int>(rnd() % 30); i < count; ++i) {
@@ -240,12 +242,95 @@ struct Club {
                                   : Transaction{date, std::to_string(a), std::to_string(b), result ? " " : "X"});
     }
     dir.Write("soak-import.csv", bytes);
-    const CliRun run = Cli(dir.path(), {"import", (dir.path() / "soak-import.csv").string(), "--erase"});
-    ASSERT_EQ(run.status, 0) << run.out;
-    // The month files take their lines in month order.
+    return filed;
+  }
+  // The month files take their lines in month order.
+  std::vector<std::vector<Transaction>> With(const std::vector<Transaction>& filed) const {
+    auto months = log;
     for (int m = 1; m <= 12; ++m)
       for (const auto& t : filed)
-        if (std::stoi(t.date.substr(4, 2)) == m) log[m].push_back(t);
+        if (std::stoi(t.date.substr(4, 2)) == m) months[m].push_back(t);
+    return months;
+  }
+  bool MonthsHold(const std::vector<std::vector<Transaction>>& months) const {
+    for (int m = 1; m <= 12; ++m)
+      if (ReadMonthFile(dir.Location(), year, m) != months[m]) return false;
+    return true;
+  }
+
+  // A user file of valid results through `hrs-cli import`.
+  void Import(std::mt19937& rnd) {
+    const auto filed = UserFile(rnd);
+    const CliRun run = Cli(dir.path(), {"import", (dir.path() / "soak-import.csv").string(), "--erase"});
+    ASSERT_EQ(run.status, 0) << run.out;
+    log = With(filed);
+  }
+
+  // An import killed part-way files all its results or none; the operator,
+  // told nothing, imports the file again when none were filed.
+  void ImportKilled(std::mt19937& rnd, const std::string& step) {
+    const auto filed = UserFile(rnd);
+    const std::string file = (dir.path() / "soak-import.csv").string();
+    Cli(dir.path(), {"import", file}, static_cast<int>(rnd() % 8000));
+    if (dir.Exists(".hrs-replacing")) {
+      const CliRun status = Cli(dir.path(), {"status"});
+      ASSERT_NE(status.out.find("The last change of the data files was interrupted and will be undone by the next "
+                                "command that writes."),
+                std::string::npos)
+          << step << "\n" << status.out;
+    }
+    FinishInterruptedWrites(dir.path());
+    const auto done = With(filed);
+    if (!MonthsHold(done)) {
+      ASSERT_TRUE(MonthsHold(log)) << step << ": an import half filed";
+      ASSERT_EQ(Cli(dir.path(), {"import", file}).status, 0) << step;
+    }
+    log = done;
+  }
+
+  // Change ratings to default, killed now and then: all of it or none.
+  void ResetRatings(std::mt19937& rnd, bool kill, const std::string& step) {
+    const auto where = dir.Location();
+    const std::string playersBefore = dir.Read(PlayerFile);
+    const CliRun run = Cli(dir.path(), {"reset-ratings", "--yes"}, kill ? static_cast<int>(rnd() % 20000) : -1);
+    if (!kill) ASSERT_EQ(run.status, 0) << step << "\n" << run.out;
+    FinishInterruptedWrites(dir.path());
+    PlayerTable onFile;
+    ASSERT_EQ(ParsePlayerFile(dir.Read(PlayerFile), onFile), PlayerParse::Ok) << step;
+    bool done = ReadRegistry(where, year).empty();
+    for (int id = 1; id <= onFile.PlayerCount; ++id)
+      done = done && onFile[id].StartRating == setup.FirstRating && onFile[id].Rating == setup.FirstRating;
+    for (int m = 1; m <= 12; ++m) done = done && !FileExists(where.DataPath(MonthFileName(year, m)));
+    if (!done) {
+      ASSERT_EQ(dir.Read(PlayerFile), playersBefore) << step << ": ratings reset in part";
+      return;
+    }
+    for (auto& month : log) month.clear();
+    for (auto& month : tournaments) month.clear();
+    for (int id = 1; id <= players.PlayerCount; ++id)
+      players[id].StartRating = players[id].Rating = players[id].PrevRating = static_cast<int16_t>(setup.FirstRating);
+    // The operator moves the kept files away, so that the next change to
+    // default has its names free.
+    for (const auto& name : dir.Files())
+      if (name.size() > 4 && name.substr(name.size() - 4) == ".old") std::filesystem::remove(dir.path() / name);
+  }
+
+  // The dynamic ranking's snapshot, killed part-way: orank.hrs and the
+  // previous ratings in the player file describe the same moment.
+  void SnapshotKilled(std::mt19937& rnd, const std::string& step) {
+    const std::string rankBefore = dir.Read(RankFile), playersBefore = dir.Read(PlayerFile);
+    Cli(dir.path(), {"print", "ranking", "--update"}, static_cast<int>(rnd() % 20000));
+    FinishInterruptedWrites(dir.path());
+    if (dir.Read(RankFile) == rankBefore) {
+      ASSERT_EQ(dir.Read(PlayerFile), playersBefore) << step << ": previous ratings without their ranking";
+      return;
+    }
+    PlayerTable onFile;
+    ASSERT_EQ(ParsePlayerFile(dir.Read(PlayerFile), onFile), PlayerParse::Ok) << step;
+    const auto ranking = ParsePrevRanking(dir.Read(RankFile), onFile.PlayerCount);
+    ASSERT_TRUE(ranking) << step;
+    for (int id : ranking->sysIds)
+      ASSERT_EQ(onFile[id].PrevRating, onFile[id].Rating) << step << ": a ranking without its previous ratings";
   }
 
   // A companion result file through `hrs-cli add-tournament`.
@@ -303,6 +388,10 @@ struct Club {
       for (int m = 1; m <= 12; ++m) ASSERT_EQ(stats.At(id, m + 1), plain.monthEnds[id][m]) << step << ", month " << m;
     }
     for (const auto& name : dir.Files()) ASSERT_NE(name[0], '.') << step << ": left behind " << name;
+    ASSERT_FALSE(dir.Exists(TransactionScratchFile)) << step;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path() / "backup", ec))
+      ASSERT_NE(e.path().filename().string()[0], '.') << step << ": an unfinished backup " << e.path();
   }
 };
 
@@ -314,7 +403,7 @@ TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
   int killed = 0, completedLater = 0;
   for (int op = 0; op < operations; ++op) {
     const std::string step = "operation " + std::to_string(op);
-    switch (rnd() % 10) {
+    switch (rnd() % 13) {
       case 0:
       case 1:
       case 2:
@@ -357,6 +446,19 @@ TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
       case 8:
         club.DeleteResult(rnd, step + " (delete result)");
         club.Check(step + " (delete result)", false);
+        break;
+      case 10:
+        club.ImportKilled(rnd, step + " (import killed)");
+        club.Check(step + " (import killed)", false);
+        break;
+      case 11:
+        if (rnd() % 4 != 0) break;  // seldom: it empties the year
+        club.ResetRatings(rnd, rnd() % 2 == 0, step + " (reset-ratings)");
+        club.Check(step + " (reset-ratings)", false);
+        break;
+      case 12:
+        club.SnapshotKilled(rnd, step + " (print ranking --update killed)");
+        club.Check(step + " (print ranking --update killed)", false);
         break;
       case 9: {
         // The rating year is the calendar year: the conversion is refused and changes nothing.

@@ -123,9 +123,26 @@ std::string RegistryWithName(const std::optional<std::string>& registryBytes, co
   return out + RegistryLine(name);
 }
 
+namespace {
+
+// A registry line holds the name in double quotes on one line: a name with a
+// quote or a line break would be kept changed, naming no file.
+std::optional<std::string> UnregistrableName(const std::string& name) {
+  for (char c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || u < 0x20 || u == 0x7F)
+      return "The file name holds a line break, a tab or a double quote, which the file of rating adjusting "
+             "tournaments cannot hold. Please rename the file.";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 RegisteredTournament ValidateAndRegister(const DataLocation& where, const std::filesystem::path& path,
                                          const std::string& name, int year, const PlayerTable& players) {
   RegisteredTournament out;
+  if ((out.error = UnregistrableName(name))) return out;
   const auto original = ReadWholeFile(path);
   if (!original) {
     out.error = "Cannot read " + path.filename().string();
@@ -157,6 +174,7 @@ RegisteredTournament ValidateAndRegister(const DataLocation& where, const std::f
 
 RegisteredTournament RegisterUnchanged(const DataLocation& where, const std::string& name, int year) {
   RegisteredTournament out;
+  if ((out.error = UnregistrableName(name))) return out;
   out.firstRegistration = ReadRegistry(where, year).empty();
   out.error = RegisterTournamentFile(where, year, name);
   return out;

@@ -51,19 +51,18 @@ void StartCorrection(ControlCentreForm& form, const Database& db) {
   form.Label7.visible = true;
 }
 
-// Writes the list to the month files. True when every file took its lines;
-// otherwise the lines not written stay in the list for another Save File.
+// Writes the list to the month files. True when they took it; otherwise
+// nothing was written and the lines stay in the list for another Save File.
 bool WriteList(ControlCentreForm& form, Database& db, Dialogs& dialogs) {
-  const MonthFilesWritten result = WriteUserLines(db, ListLines(form.List1));
-  if (result.Complete()) return true;
-  std::vector<SortedList::Item> remaining;
-  for (size_t i : result.linesNotWritten) remaining.push_back(form.List1.lines[i]);
+  const auto error = WriteUserLines(db, ListLines(form.List1));
+  if (!error) return true;
+  std::vector<SortedList::Item> kept = std::move(form.List1.lines);
   if (!form.correcting) StartCorrection(form, db);
   form.List1.Clear();
-  form.List1.lines = std::move(remaining);
+  form.List1.lines = std::move(kept);
   EmptyFields(form, db);
   dialogs.Beep();
-  dialogs.Message(PartlyWrittenMessage(result), Buttons::Ok, Icon::Critical);
+  dialogs.Message(NotWrittenMessage(*error), Buttons::Ok, Icon::Critical);
   return false;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/data/file_change.h"
 #include "core/data/file_io.h"
 #include "core/data/transaction_names.h"
 #include "core/data/transaction.h"
@@ -27,18 +28,6 @@ struct Checked {
   std::string shown;
   bool ok = false;
 };
-
-const char* MonthNames[] = {"January", "February", "March", "April", "May", "June", "July",
-                            "August", "September", "October", "November", "December"};
-
-std::string MonthList(const std::vector<int>& months) {
-  std::string out;
-  for (size_t i = 0; i < months.size(); ++i) {
-    if (i > 0) out += i + 1 == months.size() ? " and " : ", ";
-    out += MonthNames[months[i] - 1];
-  }
-  return out.empty() ? "none" : out;
-}
 
 }  // namespace
 
@@ -155,31 +144,24 @@ std::vector<MonthFileAppend> MonthFileAppends(const std::vector<std::string>& re
   return months;
 }
 
-MonthFilesWritten WriteUserLines(const Database& db, const std::vector<std::string>& reviewLines) {
-  MonthFilesWritten out;
-  for (const auto& m : MonthFileAppends(reviewLines)) {
+std::optional<std::string> WriteUserLines(const Database& db, const std::vector<std::string>& reviewLines) {
+  FileChange change;
+  for (auto& m : MonthFileAppends(reviewLines)) {
     const auto path = db.location.DataPath(MonthFileName(db.setup.RatingYear, m.month));
-    if (m.bytes.empty()) {
-      if (!FileExists(path)) (void)AppendToFile(path, "");
-      continue;
-    }
-    if (auto error = AppendToFile(path, m.bytes)) {
-      out.notWritten.push_back(m.month);
-      out.linesNotWritten.insert(out.linesNotWritten.end(), m.lines.begin(), m.lines.end());
-      if (out.error.empty()) out.error = *error;
-    } else {
-      out.written.push_back(m.month);
-    }
+    if (m.bytes.empty() && FileExists(path)) continue;
+    change.appends.push_back({path, std::move(m.bytes)});
   }
-  std::sort(out.linesNotWritten.begin(), out.linesNotWritten.end());
-  return out;
+  return ChangeFilesTogether(change);
 }
 
-std::string PartlyWrittenMessage(const MonthFilesWritten& result) {
-  return "Not all results could be added to the month files.\r" + result.error +
-         "\r\rWritten: the results of " + MonthList(result.written) + ".\rNot written: the results of " +
-         MonthList(result.notWritten) +
-         ".\r\rThe results not written stay in the list; click Save File to add them when the fault is mended.";
+std::string NotWrittenMessage(const std::string& error) {
+  return "The results could not be added to the month files; nothing was written.\r" + error +
+         "\r\rThe results stay in the list; click Save File to add them when the fault is mended.";
+}
+
+std::string ImportNotWrittenMessage(const std::string& error) {
+  return "The results could not be added to the month files; nothing was written.\r" + error +
+         "\rImport the file again when the fault is mended.";
 }
 
 std::string ErrorsChoicePrompt(size_t errors) {

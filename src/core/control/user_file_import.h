@@ -49,21 +49,14 @@ struct MonthFileAppend {
 };
 std::vector<MonthFileAppend> MonthFileAppends(const std::vector<std::string>& reviewLines);
 
-// Appends the review lines to the month files of the rating year; every
-// month file of the year exists afterwards. Each file takes all its lines
-// or none of them (its earlier content stays as it was).
-struct MonthFilesWritten {
-  std::vector<int> written;         // months that took their lines
-  std::vector<int> notWritten;      // months that did not
-  std::vector<size_t> linesNotWritten;  // the review lines of those
-  std::string error;                // the first reason
-  bool Complete() const { return notWritten.empty(); }
-};
-MonthFilesWritten WriteUserLines(const Database& db, const std::vector<std::string>& reviewLines);
+// Appends the review lines to the month files of the rating year, all of
+// them or none (a run killed on the way is undone by the next one); every
+// month file of the year exists afterwards. The reason when nothing was written.
+std::optional<std::string> WriteUserLines(const Database& db, const std::vector<std::string>& reviewLines);
 
-// The message after a write that did not complete: the months written and
-// those not written, so that a retry files nothing twice.
-std::string PartlyWrittenMessage(const MonthFilesWritten& result);
+// After a write that failed: in the window, and on the command line.
+std::string NotWrittenMessage(const std::string& error);
+std::string ImportNotWrittenMessage(const std::string& error);
 
 inline constexpr const char* ReviewHeader = "  Date      Player1  Player2 Res";
 inline constexpr const char* UserFileRulesTitle = "Adding external user file";

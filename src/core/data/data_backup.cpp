@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/data/file_io.h"
+#include "core/data/write_steps.h"
 #include "core/text/align.h"
 
 namespace hrs {
@@ -26,33 +27,39 @@ DataBackup BackUpDataFiles(const DataLocation& where, const Clock& clock, const 
     backup.error = "Cannot create " + root.string() + ": " + ec.message();
     return backup;
   }
-  // Two operations within one second each keep their own copy.
+  // The copies go into a folder of ours that takes its name last, so that a
+  // backup folder is complete or absent; the next run removes one left by a
+  // killed run.
   const std::string stamp = Stamp(clock.Now());
-  std::string name = stamp;
-  for (int n = 2;; ++n) {
-    if (fs::create_directory(root / name, ec)) break;
-    if (ec || n > 99) {
-      backup.error = "Cannot create " + (root / name).string() + (ec ? ": " + ec.message() : std::string());
-      return backup;
-    }
-    name = stamp + "-" + std::to_string(n);
+  const fs::path building = write_steps::ScratchName(root / stamp, ".tmp");
+  fs::create_directory(building, ec);
+  if (ec) {
+    backup.error = "Cannot create " + building.string() + ": " + ec.message();
+    return backup;
   }
-  backup.folder = "backup/" + name;
-  const fs::path folder = root / name;
+  auto fail = [&](std::string why) {
+    std::error_code ignored;
+    fs::remove_all(building, ignored);
+    fs::remove(root, ignored);  // only when nothing else is kept there
+    backup.error = std::move(why);
+    return backup;
+  };
   for (const auto& file : names) {
     const fs::path source = where.DataPath(file);
     if (!FileExists(source)) continue;
     const auto bytes = ReadWholeFile(source);
-    std::optional<std::string> error;
-    if (!bytes) error = "Cannot read " + source.string();
-    else error = WriteFileAtomically(folder / source.filename(), *bytes);
-    if (error) {
-      fs::remove_all(folder, ec);
-      fs::remove(root, ec);  // only when nothing else is kept there
-      backup.error = *error;
-      return backup;
-    }
+    if (!bytes) return fail("Cannot read " + source.string());
+    if (auto error = WriteFileAtomically(building / source.filename(), *bytes)) return fail(*error);
   }
+  // Two operations within one second each keep their own copy.
+  std::string name = stamp;
+  for (int n = 2; fs::exists(root / name, ec); ++n) {
+    if (n > 99) return fail("Cannot create " + (root / name).string());
+    name = stamp + "-" + std::to_string(n);
+  }
+  if (!write_steps::RenameFile(building, root / name))
+    return fail(write_steps::ErrnoText("Cannot create", root / name));
+  backup.folder = "backup/" + name;
   return backup;
 }
 

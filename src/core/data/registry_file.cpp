@@ -9,9 +9,13 @@ namespace hrs {
 
 namespace {
 
+// An empty name is no tournament: a damaged file of a million of them costs
+// no more than reading it.
 std::vector<std::string> Lines(std::string_view bytes) {
   std::vector<std::string> names;
-  for (const auto& v : SplitWriteForm(bytes)) names.push_back(v.text);
+  WriteFormReader r(bytes);
+  while (auto v = r.Next())
+    if (!v->text.empty()) names.push_back(std::move(v->text));
   return names;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
+#include "core/data/prev_ranking_file.h"
 #include "core/lists/list_columns.h"
 #include "core/lists/printer_setup.h"
 #include "core/lists/ranking_list.h"
@@ -73,27 +74,20 @@ SnapshotChoice ChooseSnapshot(const Database& db, Dialogs& dialogs, const Clock&
 }
 
 bool TakeSnapshot(Database& db, const std::vector<int>& sysIds, const DateTime& taken, Dialogs& dialogs) {
-  const auto path = db.location.DataPath(RankFile);
-  const auto before = ReadWholeFile(path);
-  if (auto error = WritePrevRanking(db.location, PrevRanking{taken, sysIds})) {
-    dialogs.Message("The file of the previous ranking could not be saved.\r" + *error, Buttons::Ok, Icon::Critical);
-    return false;
-  }
   std::vector<int16_t> kept;
   kept.reserve(sysIds.size());
   for (int id : sysIds) {
     kept.push_back(db.players[id].PrevRating);
     db.players[id].PrevRating = db.players[id].Rating;
   }
-  if (auto error = SavePlayers(db.location, db.players)) {
-    // Back to the moment both described before.
+  if (db.players.PlayerCount > PlayerCapacity) db.players.PlayerCount = PlayerCapacity;
+  // Both files describe the same moment: written as one change.
+  if (auto error = WriteFilesTogether({{db.location.DataPath(RankFile), PrevRankingBytes(PrevRanking{taken, sysIds})},
+                                       {db.location.DataPath(PlayerFile), PlayerFileBytes(db.players)}})) {
     for (size_t i = 0; i < sysIds.size(); ++i) db.players[sysIds[i]].PrevRating = kept[i];
-    if (before) WriteFileAtomically(path, *before);
-    else {
-      std::error_code ec;
-      std::filesystem::remove(path, ec);
-    }
-    dialogs.Message("The player file could not be saved.\r" + *error, Buttons::Ok, Icon::Critical);
+    dialogs.Message("The file of the previous ranking and the player file could not be saved; nothing has been "
+                    "changed.\r" + *error,
+                    Buttons::Ok, Icon::Critical);
     return false;
   }
   return true;

@@ -1,5 +1,6 @@
 #include "core/players/player_entry.h"
 
+#include "core/data/file_change.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
@@ -50,13 +51,19 @@ std::string UnstorableMessage(const char* what) {
          " cannot hold a double quote, a line break or a tab.\rPlease use an apostrophe instead of a double quote.";
 }
 
-// Both files take a new record, or neither: the statistics first, as a row
-// beyond the players is never read, then the player file.
+// Both files take a new record, or neither, as one change (a run killed on
+// the way leaves both as they were).
 std::optional<std::string> StoreNewRecord(Database& db, int sysId, bool append) {
-  if (auto error = SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount))
-    return "The file of rating statistics could not be written.\r" + *error;
-  const auto error = append ? AppendPlayer(db.location, db.players, sysId) : SavePlayers(db.location, db.players);
-  if (error) return "The player file could not be written.\r" + *error;
+  PlayerTable& players = db.players;
+  if (players.PlayerCount > PlayerCapacity) players.PlayerCount = PlayerCapacity;
+  FileChange change;
+  if (players.PlayerCount > 0)
+    change.rewrites.push_back({db.location.DataPath(StatFile), RatingStatsBytes(db.stats, players.PlayerCount)});
+  const auto playerPath = db.location.DataPath(PlayerFile);
+  if (append) change.appends.push_back({playerPath, PlayerLine(players[sysId])});
+  else change.rewrites.push_back({playerPath, PlayerFileBytes(players)});
+  if (auto error = ChangeFilesTogether(change))
+    return "The player file and the file of rating statistics could not be written.\r" + *error;
   return std::nullopt;
 }
 

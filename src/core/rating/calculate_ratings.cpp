@@ -11,6 +11,7 @@
 #include "core/data/registry_file.h"
 #include "core/data/tournament_file.h"
 #include "core/data/transaction_names.h"
+#include "core/data/write_form.h"
 #include "core/platform/question_names.h"
 #include "core/rating/fast_month_list.h"
 #include "core/rating/month_list.h"
@@ -85,11 +86,26 @@ void MonthEntries(const Database& db, int month, const std::vector<Tournament>& 
     }
   }
   std::vector<MonthResult> results = std::move(fromTournaments);
+  // Records with no value at all (a damaged file: a line of commas) are all
+  // alike: one of them stands for the rest, so that they cost no memory.
+  long long emptyRecords = 0;
   if (bytes) {
-    for (const auto& t : ParseMonthFile(*bytes))
-      if (!(t.date > today)) results.push_back(FromMonthLine(t));
+    WriteFormReader r(*bytes);
+    while (!r.AtEnd()) {
+      auto date = r.Text();
+      auto first = r.Text();
+      auto second = r.Text();
+      auto code = r.Text();
+      if (!date || !first || !second || !code) break;
+      if (date->empty() && first->empty() && second->empty() && code->empty()) {
+        if (emptyRecords++ > 0) continue;
+      } else if (*date > today) {
+        continue;
+      }
+      results.push_back(FromMonthLine({std::move(*date), std::move(*first), std::move(*second), std::move(*code)}));
+    }
   }
-  collected += static_cast<long long>(results.size());
+  collected += static_cast<long long>(results.size()) + std::max(emptyRecords - 1, 0LL);
   entries = SortedMonthEntries(results, identify);
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/data/data_backup.h"
+#include "core/data/file_change.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
@@ -24,19 +25,20 @@ fs::path OldName(const fs::path& path) {
   return old.replace_extension(".old");
 }
 
-void CopyIfThere(const DataLocation& where, const std::string& from, const std::string& to) {
+// The copy of a file kept under another name, when the file is there.
+void CopyIfThere(const DataLocation& where, const std::string& from, const std::string& to, FileChange& change) {
   const fs::path source = where.DataPath(from);
   if (!FileExists(source)) return;
-  if (const auto bytes = ReadWholeFile(source)) WriteFileAtomically(where.DataPath(to), *bytes);
+  if (auto bytes = ReadWholeFile(source)) change.rewrites.push_back({where.DataPath(to), std::move(*bytes)});
 }
 
-void RenameToOld(const DataLocation& where, const std::string& name) {
+void RenameToOld(const DataLocation& where, const std::string& name, FileChange& change) {
   const fs::path source = where.DataPath(name);
   if (!FileExists(source)) return;
   const fs::path target = FindNoCase(source.parent_path(), OldName(source).filename().string());
   std::error_code ec;
   if (fs::exists(target, ec)) return;
-  fs::rename(source, target, ec);
+  change.renames.emplace_back(source, target);
 }
 
 }  // namespace
@@ -84,11 +86,8 @@ bool ChangeRatingsToDefault(Database& db, Dialogs& dialogs, const Clock& clock) 
     return false;
   }
 
-  CopyIfThere(where, PlayerFile, "player" + yyyy + ".old");
-  CopyIfThere(where, StatFile, "ratstat" + yyyy + ".old");
-  CopyIfThere(where, RegistryFileName(year), "qtpr" + yyyy + ".old");
-
-  // The new year's files belong together: written as one, or not at all.
+  // The new year's files, the copies of the old ones and the renames belong
+  // together: done as one, or not at all.
   PlayerTable players = db.players;
   RatingStats stats = db.stats;
   ResetTableToDefault(players, stats, db.setup.FirstRating);
@@ -96,20 +95,24 @@ bool ChangeRatingsToDefault(Database& db, Dialogs& dialogs, const Clock& clock) 
   setup.LatestCount = 0;
   if (players.PlayerCount > PlayerCapacity) players.PlayerCount = PlayerCapacity;
   const std::string playerBytes = PlayerFileBytes(players);
-  std::vector<FileContent> files = {{where.DataPath(PlayerFile), playerBytes}};
-  if (players.PlayerCount > 0) files.push_back({where.DataPath(StatFile), RatingStatsBytes(stats, players.PlayerCount)});
-  files.push_back({where.DataPath(RegistryFileName(year)), RegistryBytes({})});
-  files.push_back({where.DataPath(SetupFile), SetupFileBytes(setup)});
-  if (auto error = WriteFilesTogether(files)) {
+  FileChange change;
+  CopyIfThere(where, PlayerFile, "player" + yyyy + ".old", change);
+  CopyIfThere(where, StatFile, "ratstat" + yyyy + ".old", change);
+  CopyIfThere(where, RegistryFileName(year), "qtpr" + yyyy + ".old", change);
+  change.rewrites.push_back({where.DataPath(PlayerFile), playerBytes});
+  if (players.PlayerCount > 0)
+    change.rewrites.push_back({where.DataPath(StatFile), RatingStatsBytes(stats, players.PlayerCount)});
+  change.rewrites.push_back({where.DataPath(RegistryFileName(year)), RegistryBytes({})});
+  change.rewrites.push_back({where.DataPath(SetupFile), SetupFileBytes(setup)});
+  for (int m = 1; m <= 12; ++m) RenameToOld(where, MonthFileName(year, m), change);
+  RenameToOld(where, RankFile, change);
+  if (auto error = ChangeFilesTogether(change)) {
     dialogs.Beep();
     dialogs.Message("The ratings could not be changed to the default; nothing has been changed.\r" + *error + "\r" +
                         BackupLine(backup),
                     Buttons::Ok, Icon::Critical);
     return false;
   }
-
-  for (int m = 1; m <= 12; ++m) RenameToOld(where, MonthFileName(year, m));
-  RenameToOld(where, RankFile);
 
   // As loaded again from the file (the void players' membership numbers
   // read back as none).

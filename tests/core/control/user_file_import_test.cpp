@@ -153,33 +153,28 @@ TEST(UserFileImport, ErrorsCorrectedOnScreenSavedAndRated) {
   EXPECT_EQ(club.db.players[2].Lost, 2);
 }
 
-TEST(UserFileImport, AMonthFileThatFailsIsNamedAndItsLinesStayForAnotherSave) {
+TEST(UserFileImport, AFailedWriteFilesNoResultAndKeepsTheLinesForAnotherSave) {
   ImportClub club;
   club.dialogs.Answer(Answer::Ok);
   club.dialogs.Answer(Answer::Yes);
   club.dialogs.Answer(Answer::Yes);  // erase: not while results are unwritten
   club.dir.Write(MonthFileName(2026, 3), "\"20260301\",2,3,\" \"\r\n");
   const std::string march = club.MonthFile(3);
-  // January's file is created first; March's append is the first to fail.
   club.dir.Write("results.csv", "20260617,1,2,1\r\n20260302,1,2,1\r\n");
   club.dialogs.FileAnswer((club.dir.path() / "results.csv").string());
-  for (int m = 1; m <= 12; ++m)
-    if (m != 3) club.dir.Write(MonthFileName(2026, m), "");
-  FailWriteStepForTest(1);
+  FailWriteStepForTest(30);  // past the journal: June's append already made
   Option6Click(club.form, club.db, club.dialogs, club.clock);
   FailWriteStepForTest(0);
   EXPECT_EQ(club.MonthFile(3), march);
-  EXPECT_EQ(club.MonthFile(6), "\"20260617\",1,2,\" \"\r\n");
+  EXPECT_FALSE(club.dir.Exists(MonthFileName(2026, 6)));
   EXPECT_TRUE(club.dir.Exists("results.csv"));
   const std::string message = club.dialogs.Messages().back();
-  EXPECT_NE(message.find("Written: the results of June."), std::string::npos) << message;
-  EXPECT_NE(message.find("Not written: the results of March."), std::string::npos) << message;
-  ASSERT_EQ(club.form.List1.lines.size(), 1u);
-  EXPECT_EQ(club.form.List1.lines[0].line, "20260302         1         2  1 ");
+  EXPECT_EQ(message.find("The results could not be added to the month files; nothing was written.\r"), 0u) << message;
+  ASSERT_EQ(club.form.List1.lines.size(), 2u);
   EXPECT_TRUE(club.form.Command4.enabled);
   Command4Click(club.form, club.db, club.dialogs, club.clock);
   EXPECT_EQ(club.MonthFile(3), march + "\"20260302\",1,2,\" \"\r\n");
-  EXPECT_EQ(club.MonthFile(6), "\"20260617\",1,2,\" \"\r\n") << "nothing filed twice";
+  EXPECT_EQ(club.MonthFile(6), "\"20260617\",1,2,\" \"\r\n");
 }
 
 TEST(UserFileImport, UnreadableFilesAndCancelledSteps) {
