@@ -1,7 +1,7 @@
 #include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
-#include "core/rating/calculate_ratings.h"
+#include "core/rating/calc_form.h"
 #include "core/text/numeric.h"
 
 namespace hrs::cli {
@@ -10,31 +10,25 @@ namespace {
 
 inline constexpr int ExitStopped = 3;
 
-bool MonthArgument(CliContext& ctx, size_t& i, int& month) {
+bool MonthArgument(CliContext& ctx, size_t& i, std::optional<std::string>& month) {
   const std::string& option = ctx.args[i];
   if (i + 1 >= ctx.args.size()) {
     ctx.err << "hrs-cli calculate: " << option << " needs a month (1 to 12)\n";
     return false;
   }
-  const auto value = NumericValue(ctx.args[++i]);
-  if (!value || *value < 1 || *value > 12) {
-    ctx.err << "hrs-cli calculate: " << option << " takes a month from 1 to 12, not \"" << ctx.args[i] << "\"\n";
-    return false;
-  }
-  month = static_cast<int>(*value);
+  month = ctx.args[++i];
   return true;
 }
 
 int RunCalculate(CliContext& ctx) {
-  int from = 1;
-  int to = 0;
+  std::optional<std::string> fromText, toText;
   bool skipUnvalidated = false;
   for (size_t i = 0; i < ctx.args.size(); ++i) {
     const std::string& a = ctx.args[i];
     if (a == "--from") {
-      if (!MonthArgument(ctx, i, from)) return ExitUsage;
+      if (!MonthArgument(ctx, i, fromText)) return ExitUsage;
     } else if (a == "--to") {
-      if (!MonthArgument(ctx, i, to)) return ExitUsage;
+      if (!MonthArgument(ctx, i, toText)) return ExitUsage;
     } else if (a == "--skip-unvalidated") {
       skipUnvalidated = true;
     } else {
@@ -51,7 +45,23 @@ int RunCalculate(CliContext& ctx) {
     ctx.err << "Less than 2 players in database\n";
     return ExitDataProblem;
   }
-  if (to == 0) to = DefaultEndMonth(db.setup, ctx.clock);
+  // The months as typed into the window, under the window's checks.
+  CalcForm form;
+  CalcFormLoad(form, db, ctx.clock);
+  if (fromText) form.Text2.text = *fromText;
+  if (toText) form.Text3.text = *toText;
+  const auto period = CheckPeriod(form, ctx.clock);
+  if (!period) {
+    const bool start = form.focus == "Text2";
+    ctx.err << "hrs-cli calculate: " << (start ? "--from" : "--to") << " takes a month from 1 to 12, not \""
+            << (start ? form.Text2.text : form.Text3.text) << "\"\n";
+    return ExitUsage;
+  }
+  const int from = period->start, to = period->end;
+  if (fromText && NumericValue(*fromText) != from)
+    ctx.err << "hrs-cli calculate: the start month " << *fromText << " is taken as " << from << "\n";
+  if (toText && NumericValue(*toText) != to)
+    ctx.err << "hrs-cli calculate: the end month " << *toText << " is taken as " << to << "\n";
   if (from > to) {
     ctx.err << "hrs-cli calculate: the start month " << from << " is after the end month " << to << "\n";
     return ExitUsage;
@@ -83,11 +93,13 @@ Command CalculateCommand() {
           "month files from the start month to the end month. Writes the ratings,\n"
           "the won/drawn/lost counts and the month-end ratings back, saves the\n"
           "player file and the rating statistics, and prints the report.\n\n"
-          "  --from M             start month (default 1); from a later month the\n"
+          "  --from M             start month (default 1; a month outside 1 to 12 is\n"
+          "                       taken as 1, as in the window); from a later month the\n"
           "                       ratings stored for the end of the month before\n"
           "                       are the starting point\n"
           "  --to M               end month (default the current month, or 12 when\n"
-          "                       the rating year is an earlier year)\n"
+          "                       the rating year is an earlier year; a month outside\n"
+          "                       1 to 12 is taken as 12)\n"
           "  --skip-unvalidated   leave out a registered tournament file that is\n"
           "                       not validated and go on; without it such a file\n"
           "                       stops the calculation with nothing written\n\n"
