@@ -10,7 +10,7 @@ int RunStatus(CliContext& ctx) {
   if (int status = NoArguments(ctx, "status")) return status;
   Database db;
   if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
-  ctx.out << StatusDirectoryText(db.location.DataDir().string(), 45) << "\n";
+  ctx.out << StatusDirectoryText(db.location.DataDir().string(), StatusDirectoryWidth(StatusMoment::StartUp)) << "\n";
   for (const auto& line : StatusSummaryLines(db)) ctx.out << line << "\n";
   return ExitOk;
 }
