@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
   hrs::app::QtPrintJob printJob(printer);
   hrs::SystemClock clock;
   hrs::app::MDIForm1 mainWindow(dialogs, clock, printJob);
+  mainWindow.context().pictures = &printJob;
   dialogs.SetParent(&mainWindow);
 
   const hrs::app::StartupPaths paths{hrs::app::InstalledDataLocation(dialogs), hrs::app::InstanceLockPath(),

@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
 #include "core/platform/question_names.h"
+#include "core/rating/calc_form.h"
 #include "core/rating/calculate_ratings.h"
 #include "core/text/numeric.h"
 
@@ -9,24 +10,8 @@ namespace hrs::cli {
 
 namespace {
 
-// The month of --from or --to; false (said) when it is none.
-bool MonthArgument(CliContext& ctx, const char* flag, int& month) {
-  for (const auto& given : ctx.args.Flags()) {
-    if (given.name != flag) continue;
-    const auto value = NumericValue(given.value);
-    if (!value || *value < 1 || *value > 12) {
-      UsageError(ctx, std::string(flag) + " takes a month from 1 to 12, not \"" + given.value + "\"");
-      return false;
-    }
-    month = static_cast<int>(*value);
-  }
-  return true;
-}
-
 int RunCalculate(CliContext& ctx) {
-  int from = 1;
-  int to = 0;
-  if (!MonthArgument(ctx, "--from", from) || !MonthArgument(ctx, "--to", to)) return ExitUsage;
+  const std::optional<std::string> fromText = ctx.args.Value("--from"), toText = ctx.args.Value("--to");
 
   DataLock lock;
   if (!LockForWriting(ctx, lock)) return ExitDataProblem;
@@ -37,7 +22,23 @@ int RunCalculate(CliContext& ctx) {
     ctx.err << "Less than 2 players in database\n";
     return ExitDataProblem;
   }
-  if (to == 0) to = DefaultEndMonth(db.setup, ctx.clock);
+  // The months as typed into the window, under the window's checks.
+  CalcForm form;
+  CalcFormLoad(form, db, ctx.clock);
+  if (fromText) form.Text2.text = *fromText;
+  if (toText) form.Text3.text = *toText;
+  const auto period = CheckPeriod(form, ctx.clock);
+  if (!period) {
+    const bool start = form.focus == "Text2";
+    ctx.err << "hrs-cli calculate: " << (start ? "--from" : "--to") << " takes a month from 1 to 12, not \""
+            << (start ? form.Text2.text : form.Text3.text) << "\"\n";
+    return ExitUsage;
+  }
+  const int from = period->start, to = period->end;
+  if (fromText && NumericValue(*fromText) != from)
+    ctx.err << "hrs-cli calculate: the start month " << *fromText << " is taken as " << from << "\n";
+  if (toText && NumericValue(*toText) != to)
+    ctx.err << "hrs-cli calculate: the end month " << *toText << " is taken as " << to << "\n";
   if (from > to) {
     ctx.err << "hrs-cli calculate: the start month " << from << " is after the end month " << to << "\n";
     return ExitUsage;
@@ -67,11 +68,13 @@ Command CalculateCommand() {
           "month files from the start month to the end month. Writes the ratings,\n"
           "the won/drawn/lost counts and the month-end ratings back, saves the\n"
           "player file and the rating statistics, and prints the report.\n\n"
-          "  --from M             start month (default 1); from a later month the\n"
+          "  --from M             start month (default 1; a month outside 1 to 12 is\n"
+          "                       taken as 1, as in the window); from a later month the\n"
           "                       ratings stored for the end of the month before\n"
           "                       are the starting point\n"
           "  --to M               end month (default the current month, or 12 when\n"
-          "                       the rating year is an earlier year)\n"
+          "                       the rating year is an earlier year; a month outside\n"
+          "                       1 to 12 is taken as 12)\n"
           "  --skip-unvalidated   leave out a registered tournament file that is\n"
           "                       not validated and go on; without it such a file\n"
           "                       stops the calculation with nothing written\n\n"

@@ -95,7 +95,7 @@ int RunPrint(CliContext& ctx) {
   if (snapshot && !flags.update) {
     if (!LockForWriting(ctx, lock)) return ExitDataProblem;
     db = Database{};
-    if (!LoadForCommand(ctx, db, EmptyClubIsFine)) return ExitDataProblem;
+    if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
   }
 
   PrintDialogs dialogs(ctx.err, flags);

@@ -9,7 +9,7 @@ namespace {
 int RunStatus(CliContext& ctx) {
   Database db;
   if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
-  ctx.out << StatusDirectoryText(db.location.DataDir().string(), 45) << "\n";
+  ctx.out << StatusDirectoryText(db.location.DataDir().string(), StatusDirectoryWidth(StatusMoment::StartUp)) << "\n";
   for (const auto& line : StatusSummaryLines(db)) ctx.out << line << "\n";
   return ExitOk;
 }

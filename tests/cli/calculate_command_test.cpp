@@ -6,6 +6,7 @@
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
 #include "core/data/setup_file.h"
+#include "core/rating/calc_form.h"
 #include "core/rating/rating_club.h"
 
 namespace hrs {
@@ -69,13 +70,33 @@ TEST(CalculateCommand, UnvalidatedTournamentStopsUnlessSkipped) {
 
 TEST(CalculateCommand, RefusesBadMonthsAndMissingFiles) {
   SavedClub club;
-  EXPECT_EQ(club.Cli({"calculate", "--from", "13"}).status, 1);
+  EXPECT_EQ(club.Cli({"calculate", "--from", "x"}).status, 1);
   EXPECT_EQ(club.Cli({"calculate", "--from", "5", "--to", "2"}).status, 1);
   EXPECT_EQ(club.Cli({"calculate", "--to"}).status, 1);
   EXPECT_NE(club.Cli({"calculate", "--help"}).out.find("--skip-unvalidated"), std::string::npos);
   std::filesystem::remove(club.dir.path() / "ratstat.hrs");
   EXPECT_EQ(club.Cli({"calculate"}).status, 2);
   EXPECT_FALSE(club.dir.Exists("ratstat.hrs"));  // creation refused, nothing written
+}
+
+// The command takes its months through the window's own checks: what the
+// window turns a typed month into, the command does too, to the byte.
+TEST(CalculateCommand, MonthsAsTheWindowTakesThem) {
+  const std::pair<const char*, const char*> cases[] = {{"0", "12"}, {"13", "12"}, {"1", "0"}, {"01", "99"}};
+  for (const auto& [from, to] : cases) {
+    SavedClub window, command;
+    for (SavedClub* club : {&window, &command}) club->Result(2, 7, "2", "1", "X");
+    CalcForm form;
+    CalcFormLoad(form, window.db, window.clock);
+    form.Text2.text = from;
+    form.Text3.text = to;
+    const auto outcome = Command1Click(form, window.db, window.dialogs, window.clock);
+    ASSERT_TRUE(outcome && !outcome->stopped) << from;
+    const auto run = command.Cli({"calculate", "--from", from, "--to", to});
+    EXPECT_EQ(run.status, 0) << from << " " << to << ": " << run.err;
+    for (const char* file : {"player.hrs", "ratstat.hrs"})
+      EXPECT_EQ(command.dir.Read(file), window.dir.Read(file)) << file << " " << from << " " << to;
+  }
 }
 
 }  // namespace

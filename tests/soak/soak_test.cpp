@@ -293,7 +293,9 @@ struct Club {
     const auto where = dir.Location();
     const std::string playersBefore = dir.Read(PlayerFile);
     const CliRun run = Cli(dir.path(), {"reset-ratings", "--yes"}, kill ? static_cast<int>(rnd() % 20000) : -1);
-    if (!kill) ASSERT_EQ(run.status, 0) << step << "\n" << run.out;
+    if (!kill) {
+      ASSERT_EQ(run.status, 0) << step << "\n" << run.out;
+    }
     FinishInterruptedWrites(dir.path());
     PlayerTable onFile;
     ASSERT_EQ(ParsePlayerFile(dir.Read(PlayerFile), onFile), PlayerParse::Ok) << step;

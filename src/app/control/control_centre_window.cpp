@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "app/control/list_show_window.h"
+#include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
@@ -173,8 +174,9 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
   });
   connect(list3_, &QListWidget::itemSelectionChanged, this, [this] {
     if (showing_ || running_) return;
-    form_.List3.selected.clear();
-    for (const QModelIndex& i : list3_->selectionModel()->selectedRows()) form_.List3.selected.push_back(i.row());
+    std::vector<int> rows;
+    for (const QModelIndex& i : list3_->selectionModel()->selectedRows()) rows.push_back(i.row());
+    List3SelectionChanged(form_, std::move(rows));
   });
   file1_ = makeList("File1");
   file2_ = makeList("File2");
@@ -302,77 +304,38 @@ void ControlCentreWindow::ShowDuringEvent() {
 }
 
 void ControlCentreWindow::ShowList(QListWidget* list, const ListBox& box) {
-  bool same = list->count() == static_cast<int>(box.lines.size());
-  for (int i = 0; same && i < list->count(); ++i) {
-    const auto& item = box.lines[static_cast<size_t>(i)];
-    same = list->item(i)->text() == ToQt(item.line) && list->item(i)->data(Qt::UserRole).toInt() == item.value;
-  }
-  if (!same) {
-    list->clear();
-    for (const auto& item : box.lines) {
-      auto* w = new QListWidgetItem(ToQt(item.line), list);
-      w->setData(Qt::UserRole, item.value);
-    }
-  }
-  list->clearSelection();
-  if (box.listIndex >= 0 && box.listIndex < list->count())
-    list->setCurrentRow(box.listIndex, QItemSelectionModel::NoUpdate);
-  for (int i : box.selected)
-    if (i >= 0 && i < list->count()) list->item(i)->setSelected(true);
-  if (!same && box.listIndex >= 0 && box.listIndex < list->count())
+  // A list built anew opens with its current line at the top.
+  if (app::ShowList(list, box) && box.listIndex >= 0 && box.listIndex < list->count())
     list->scrollToItem(list->item(box.listIndex), QAbstractItemView::PositionAtTop);
-  list->setEnabled(box.enabled);
-  list->setVisible(box.visible);
 }
 
 void ControlCentreWindow::Show() {
   showing_ = true;
   const Button* options[] = {&form_.Option1, &form_.Option2, &form_.Option3, &form_.Option4,
                              &form_.Option5, &form_.Option6, &form_.Option7};
-  for (int i = 0; i < 7; ++i) {
-    options_[i]->setText(ToQt(options[i]->caption));
-    options_[i]->setEnabled(options[i]->enabled);
-    options_[i]->setChecked(options[i]->value);
-  }
+  for (int i = 0; i < 7; ++i) ShowButton(options_[i], *options[i]);
   const Button* commands[] = {nullptr,         &form_.Command1, &form_.Command2, &form_.Command3, &form_.Command4,
                               &form_.Command5, &form_.Command6, &form_.Command7, &form_.Command8, &form_.Command9};
-  for (int i = 1; i <= 9; ++i) {
-    command_[i]->setText(ToQt(commands[i]->caption));
-    command_[i]->setEnabled(commands[i]->enabled);
-    command_[i]->setVisible(commands[i]->visible);
-  }
+  for (int i = 1; i <= 9; ++i) ShowButton(command_[i], *commands[i]);
   command_[1]->setDefault(form_.command1Default);
   command_[3]->setDefault(form_.command3Default);
 
   const TextBox* texts[] = {nullptr,      &form_.Text1, &form_.Text2, &form_.Text3,
                             &form_.Text4, &form_.Text5, &form_.Text6, &form_.Text7};
-  for (int i = 1; i <= 7; ++i) {
-    const QString text = ToQt(texts[i]->text);
-    if (text_[i]->text() != text) text_[i]->setText(text);
-    text_[i]->setEnabled(texts[i]->enabled);
-    text_[i]->setVisible(texts[i]->visible);
-    if (i != 6) text_[i]->setReadOnly(texts[i]->readOnly);
-  }
+  for (int i = 1; i <= 7; ++i) ShowText(text_[i], *texts[i]);
   const Label* labels[] = {nullptr,       &form_.Label1, &form_.Label2, &form_.Label3,  &form_.Label4,  &form_.Label5,
                            &form_.Label6, &form_.Label7, &form_.Label8, &form_.Label9, &form_.Label10, &form_.Label11};
-  for (int i = 1; i <= 11; ++i) {
-    label_[i]->setText(MessageText(labels[i]->caption));
-    label_[i]->setVisible(labels[i]->visible);
-  }
+  for (int i = 1; i <= 11; ++i) ShowLabel(label_[i], *labels[i]);
   label_[7]->setFont(form_.label7Font == FontCourierNew ? FixedFont() : font());
 
   list1_->setFont(FixedFont());
   ShowList(list1_, form_.List1);
   ShowList(list2_, form_.List2);
-  // The unknown players of a tournament need room beside the database.
-  list2_->setMaximumHeight(form_.mode == ControlMode::AddTournament && form_.Command3.enabled ? QWIDGETSIZE_MAX : 80);
+  list2_->setMaximumHeight(List2Tall(form_) ? QWIDGETSIZE_MAX : 80);
   ShowList(list3_, form_.List3);
-  list3_->setVisible(form_.mode == ControlMode::AddTournament && !form_.List3.lines.empty());
-  check1_->setText(ToQt(form_.Check1.caption));
-  check1_->setChecked(form_.Check1.value);
-  check1_->setVisible(form_.Check1.visible);
-  frame1_->setTitle(ToQt(form_.Frame1.caption));
-  frame1_->setVisible(form_.Frame1.visible);
+  list3_->setVisible(List3Shown(form_));
+  ShowButton(check1_, form_.Check1);
+  ShowFrame(frame1_, form_.Frame1);
   pic1_->setVisible(form_.Pic1.visible);
 
   ShowListShow();
@@ -392,8 +355,7 @@ void ControlCentreWindow::CloseListShow() {
   listShow_ = nullptr;
   if (!window) return;
   window->Forget();
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget())) sub->close();
-  else window->close();
+  CloseChildWindow(window);
 }
 
 void ControlCentreWindow::ShowListShow() {
@@ -427,8 +389,7 @@ void ControlCentreWindow::ShowListShow() {
 
 void ControlCentreWindow::CloseForm() {
   AppContext& ctx = ctx_;
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-  else close();
+  CloseChildWindow(this);
   ctx.RefreshStatus();
 }
 

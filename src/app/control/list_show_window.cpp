@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "core/shell/window_arrangement.h"
 
@@ -66,19 +67,7 @@ void ListShowWindow::Show(const ListShowForm& form) {
   showing_ = true;
   setWindowTitle(ToQt(form.caption));
   frame_->setTitle(ToQt(form.frameCaption));
-  bool same = list1_->count() == static_cast<int>(form.List1.lines.size());
-  for (int i = 0; same && i < list1_->count(); ++i)
-    same = list1_->item(i)->text() == ToQt(form.List1.lines[static_cast<size_t>(i)].line);
-  if (!same) {
-    list1_->clear();
-    QStringList lines;
-    lines.reserve(static_cast<int>(form.List1.lines.size()));
-    for (const auto& item : form.List1.lines) lines << ToQt(item.line);
-    list1_->addItems(lines);
-  }
-  if (form.List1.listIndex >= 0 && form.List1.listIndex < list1_->count()) {
-    list1_->setCurrentRow(form.List1.listIndex);
-  }
+  ShowList(list1_, form.List1);
   showing_ = false;
 }
 

@@ -1,6 +1,7 @@
 #include "app/data/setup_window.h"
 
 #include "app/shell/showing_dialogs.h"
+#include "app/platform/form_binding.h"
 
 #include <functional>
 
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -99,9 +99,7 @@ void SetupWindow::Save() {
 }
 
 void SetupWindow::CloseForm() {
-  // Inside the main window the frame around the form is what closes.
-  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-  else close();
+  CloseChildWindow(this);
   if (refreshStatus_) refreshStatus_();
 }
 

@@ -2,12 +2,11 @@
 
 #include <QAction>
 #include <QHeaderView>
-#include <QMdiSubWindow>
 #include <QVBoxLayout>
-#include <cstdlib>
 
 #include "app/lists/fixed_heading_grid.h"
 #include "app/lists/rating_chart_window.h"
+#include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
@@ -47,8 +46,8 @@ HistoryWindow::HistoryWindow(QWidget* parent) : QWidget(parent) {
     if (onExport) onExport();
   });
   connect(grid1_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
-    if (row < 1 || static_cast<size_t>(row) >= shown_.rows.size() || !onPlayerChosen) return;
-    onPlayerChosen(std::atoi(shown_.rows[static_cast<size_t>(row)][0].c_str()));
+    if (row < 1 || static_cast<size_t>(row) >= shown_.sysIds.size() || !onPlayerChosen) return;
+    onPlayerChosen(shown_.sysIds[static_cast<size_t>(row)]);
   });
 }
 
@@ -78,8 +77,7 @@ void ShowHistoryWindow(AppContext& ctx, HistoryOrder order) {
   if (!grid) return;
   if (QWidget* open = ctx.FindChildWindow(QStringLiteral("dbM_overview"))) {
     // Closed, so that it is built anew.
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(open->parentWidget())) frame->close();
-    else open->close();
+    CloseChildWindow(open);
   }
   auto* window = new HistoryWindow;
   window->onPlayerChosen = [&ctx](int sysId) { ShowRatingChart(ctx, sysId); };

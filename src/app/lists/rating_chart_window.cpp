@@ -18,7 +18,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/platform/qt_print_job.h"
+#include "app/platform/form_binding.h"
+#include "app/platform/picture_printer.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
 
@@ -109,10 +110,7 @@ RatingChartWindow::RatingChartWindow(AppContext& ctx, QWidget* parent) : QWidget
   layout->addLayout(buttons);
   connect(copy_, &QPushButton::clicked, this, &RatingChartWindow::CopyClicked);
   connect(print_, &QPushButton::clicked, this, &RatingChartWindow::PrintClicked);
-  connect(close_, &QPushButton::clicked, this, [this] {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-    else close();
-  });
+  connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 }
 
 QSize RatingChartWindow::sizeHint() const { return {640, 440}; }
@@ -128,7 +126,7 @@ void RatingChartWindow::Show(const RatingChart& chart) {
 void RatingChartWindow::CopyClicked() { QGuiApplication::clipboard()->setText(ToQt(ChartClipboardText(chart_))); }
 
 void RatingChartWindow::PrintClicked() {
-  auto* job = dynamic_cast<QtPrintJob*>(&ctx_.printer);
+  PicturePrinter* job = ctx_.pictures;
   PrintRatingChart(chart_, ctx_.db.setup.ListName.str(), ctx_.dialogs, ctx_.printer, ctx_.clock, [&] {
     if (!job) return;
     job->DrawPicture(

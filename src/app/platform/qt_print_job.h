@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/platform/picture_printer.h"
 #include "core/platform/print_job.h"
 
 class QPainter;
@@ -17,7 +18,7 @@ namespace hrs::app {
 // the document to the printer, or to the PDF file chosen in the printer
 // dialog. Without a printer (or a file chosen) the document is written as a
 // PDF into the current directory, and DocumentFile tells where.
-class QtPrintJob : public PrintJob {
+class QtPrintJob : public PrintJob, public PicturePrinter {
  public:
   explicit QtPrintJob(QPrinter& printer);
   ~QtPrintJob() override;
@@ -31,11 +32,7 @@ class QtPrintJob : public PrintJob {
   Orientation CurrentOrientation() const override;
   std::string DocumentFile() const override;
 
-  // A picture drawn across the page below the lines printed so far, in a
-  // box of at most `pageShare` of the page's height (less when the page has
-  // less room left); draw returns the height it took, and the next line goes
-  // under that.
-  void DrawPicture(const std::function<double(QPainter&, const QRectF&)>& draw, double pageShare);
+  void DrawPicture(const std::function<double(QPainter&, const QRectF&)>& draw, double pageShare) override;
 
   // False when the printer could not be opened; the lines are then lost
   // and EndDoc reports the document not printed.

@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
 #include "app/shell/app_context.h"
@@ -25,38 +26,6 @@
 #include "core/shell/window_arrangement.h"
 
 namespace hrs::app {
-
-namespace {
-
-bool SameLines(const std::vector<SortedList::Item>& a, const std::vector<SortedList::Item>& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i].value != b[i].value || a[i].line != b[i].line) return false;
-  return true;
-}
-
-void SetText(QLineEdit* edit, const TextBox& box) {
-  const QString text = ToQt(box.text);
-  if (edit->text() != text) edit->setText(text);
-  edit->setEnabled(box.enabled);
-  edit->setVisible(box.visible);
-  edit->setReadOnly(box.readOnly);
-}
-
-void SetButton(QAbstractButton* button, const Button& b) {
-  button->setEnabled(b.enabled);
-  button->setVisible(b.visible);
-  if (button->isCheckable() && button->isChecked() != b.value) button->setChecked(b.value);
-}
-
-void SetLabel(QLabel* label, const Label& l) {
-  const QString text = MessageText(l.caption);
-  if (label->text() != text) label->setText(text);
-  label->setVisible(l.visible);
-  label->setEnabled(l.enabled);
-}
-
-}  // namespace
 
 PlayerWindow::PlayerWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
   BusyCursor busy;
@@ -115,11 +84,13 @@ PlayerWindow::PlayerWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), 
   command2_ = button("Command2", form_.Command2);
   command3_ = button("Command3", form_.Command3);
   connect(command1_, &QPushButton::clicked, this, [this] {
+    BusyCursor busy(this);
     Command1Click(form_, ctx_.db, ctx_.dialogs);
     Show();
   });
   connect(command2_, &QPushButton::clicked, this, &PlayerWindow::CloseForm);
   connect(command3_, &QPushButton::clicked, this, [this] {
+    BusyCursor busy(this);
     Command3Click(form_, ctx_.db);
     Show();
   });
@@ -153,9 +124,9 @@ PlayerWindow::PlayerWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     for (const QModelIndex& i : list1_->selectionModel()->selectedRows()) rows.push_back(i.row());
     std::sort(rows.begin(), rows.end());
     List1Click(form_, rows);
-    shownSelection_ = form_.List1.selected;
   });
   connect(list1_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    BusyCursor busy(this);
     List1DblClick(form_, ctx_.db, list1_->row(item));
     Show();
   });
@@ -264,6 +235,7 @@ void PlayerWindow::Edited(QLineEdit* edit) {
 
 void PlayerWindow::OptionClicked(PlayerMode mode) {
   if (form_.mode == mode) return;  // choosing the chosen mode again changes nothing
+  BusyCursor busy(this);
   switch (mode) {
     case PlayerMode::NewPlayer: Option1Click(form_, ctx_.db); break;
     case PlayerMode::Change: Option2Click(form_, ctx_.db); break;
@@ -291,6 +263,7 @@ void PlayerWindow::keyPressEvent(QKeyEvent* e) {
   // Enter saves wherever it is pressed (the fields, the list and the option
   // buttons pass it on), as the default button does.
   if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    BusyCursor busy(this);
     Command1Click(form_, ctx_.db, ctx_.dialogs);
     Show();
     return;
@@ -306,36 +279,33 @@ void PlayerWindow::closeEvent(QCloseEvent* e) {
 void PlayerWindow::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
+  BusyCursor busy(this);
   PlayerFormUnload(form_, ctx_.db, ctx_.dialogs);
 }
 
-void PlayerWindow::CloseForm() {
-  // Inside the main window the frame around the form is what closes.
-  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-  else close();
-}
+void PlayerWindow::CloseForm() { CloseChildWindow(this); }
 
 void PlayerWindow::Show() {
   showing_ = true;
-  SetText(text1_, form_.text1);
-  SetText(text2_, form_.text2);
-  SetText(text3_, form_.text3);
-  SetText(text4_, form_.text4);
-  SetText(text5_, form_.Text5);
-  SetButton(check1_, form_.Check1);
-  SetButton(check2_, form_.Check2);
-  SetButton(option1_, form_.Option1);
-  SetButton(option2_, form_.Option2);
-  SetButton(option3_, form_.Option3);
-  SetButton(option4_, form_.Option4);
-  SetButton(command1_, form_.Command1);
-  SetButton(command2_, form_.Command2);
-  SetButton(command3_, form_.Command3);
-  SetLabel(label5_, form_.Label5);
-  SetLabel(label6_, form_.Label6);
-  SetLabel(label9_, form_.Label9);
-  SetLabel(label10_, form_.Label10);
-  SetLabel(label11_, form_.Label11);
+  ShowText(text1_, form_.text1);
+  ShowText(text2_, form_.text2);
+  ShowText(text3_, form_.text3);
+  ShowText(text4_, form_.text4);
+  ShowText(text5_, form_.Text5);
+  ShowButton(check1_, form_.Check1);
+  ShowButton(check2_, form_.Check2);
+  ShowButton(option1_, form_.Option1);
+  ShowButton(option2_, form_.Option2);
+  ShowButton(option3_, form_.Option3);
+  ShowButton(option4_, form_.Option4);
+  ShowButton(command1_, form_.Command1);
+  ShowButton(command2_, form_.Command2);
+  ShowButton(command3_, form_.Command3);
+  ShowLabel(label5_, form_.Label5);
+  ShowLabel(label6_, form_.Label6);
+  ShowLabel(label9_, form_.Label9);
+  ShowLabel(label10_, form_.Label10);
+  ShowLabel(label11_, form_.Label11);
   pic1_->setVisible(form_.Pic1.visible);
   ShowList();
   showing_ = false;
@@ -344,28 +314,7 @@ void PlayerWindow::Show() {
 
 void PlayerWindow::ShowList() {
   const ListBox& list = form_.List1;
-  const bool rebuilt = !SameLines(list.lines, shownLines_);
-  if (rebuilt) {
-    list1_->clear();
-    QStringList texts;
-    texts.reserve(static_cast<int>(list.lines.size()));
-    for (const auto& item : list.lines) texts << ToQt(item.line);
-    list1_->addItems(texts);
-    for (int i = 0; i < list1_->count(); ++i)
-      list1_->item(i)->setData(Qt::UserRole, list.lines[static_cast<size_t>(i)].value);
-    shownLines_ = list.lines;
-    shownTop_ = -1;
-  }
-  if (rebuilt || list.selected != shownSelection_) {
-    list1_->clearSelection();
-    for (int row : list.selected)
-      if (QListWidgetItem* item = list1_->item(row)) item->setSelected(true);
-    if (QListWidgetItem* current = list1_->item(list.listIndex)) {
-      list1_->setCurrentItem(current, QItemSelectionModel::NoUpdate);
-      list1_->scrollToItem(current);
-    }
-    shownSelection_ = list.selected;
-  }
+  if (app::ShowList(list1_, list)) shownTop_ = -1;
   if (list.topIndex != shownTop_) {
     if (QListWidgetItem* top = list1_->item(list.topIndex)) list1_->scrollToItem(top, QAbstractItemView::PositionAtTop);
     if (QListWidgetItem* current = list1_->item(list.listIndex)) list1_->scrollToItem(current);

@@ -68,8 +68,6 @@ class PlayerWindow : public QWidget {
   QLabel* pic1_;
 
   // What the list shows now, so that Show() touches it only when core changed it.
-  std::vector<SortedList::Item> shownLines_;
-  std::vector<int> shownSelection_;
   int shownTop_ = -1;
 };
 

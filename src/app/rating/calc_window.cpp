@@ -17,13 +17,12 @@
 
 #include "app/lists/history_window.h"
 #include "app/lists/list_header.h"
+#include "app/platform/form_binding.h"
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
 #include "app/shell/form_registry.h"
-#include "core/rating/calc_ranking.h"
+#include "core/rating/calc_form.h"
 #include "core/shell/window_arrangement.h"
-#include "core/text/align.h"
-#include "core/text/numeric.h"
 
 namespace hrs::app {
 
@@ -34,20 +33,18 @@ constexpr int OpenHeightTwips = 3945;
 constexpr int ListWidthTwips = 9620;
 constexpr int HistoryWidthTwips = 3675;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 }  // namespace
 
 CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
   setObjectName("dbCalc");
   setWindowTitle("Calculate ratings");
-  const Database& db = ctx_.db;
+  CalcFormLoad(form_, ctx_.db, ctx_.clock);
 
-  text1_ = new QLineEdit(Q(std::to_string(db.setup.RatingYear)), this);
+  text1_ = new QLineEdit(this);
   text1_->setObjectName("Text1");
-  text2_ = new QLineEdit("01", this);
+  text2_ = new QLineEdit(this);
   text2_->setObjectName("Text2");
-  text3_ = new QLineEdit(Q(TwoDigits(DefaultEndMonth(db.setup, ctx_.clock))), this);
+  text3_ = new QLineEdit(this);
   text3_->setObjectName("Text3");
   for (auto* t : {text1_, text2_, text3_}) t->setMaximumWidth(60);
   // Never a stop for the keyboard or the window's focus memory; a click
@@ -56,12 +53,16 @@ CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   text3_->setFocusPolicy(Qt::NoFocus);
   text1_->installEventFilter(this);
   text3_->installEventFilter(this);
-  // The rating year is shown, never edited.
   connect(text1_, &QLineEdit::textChanged, this, [this] {
-    const QString year = Q(std::to_string(ctx_.db.setup.RatingYear));
-    if (text1_->text() != year) text1_->setText(year);
+    if (showing_) return;
+    Text1Change(form_, ctx_.db);
+    Show();
   });
-  connect(text2_, &QLineEdit::textChanged, this, &CalcWindow::StartMonthChanged);
+  connect(text2_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (showing_) return;
+    Text2Change(form_, ctx_.clock, text.toStdString());
+    Show();
+  });
 
   check1_ = new QCheckBox("&Full year", this);
   check1_->setObjectName("Check1");
@@ -90,17 +91,13 @@ CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   frameLayout->setContentsMargins(4, 2, 4, 2);
   frameLayout->addWidget(label6_);
 
-  label5_ = new QLabel(
-      "If you choose a start month greater than -1- the rating adjustment "
-      "is based on the rating last day of prior month.",
-      this);
+  label5_ = new QLabel(this);
   label5_->setObjectName("Label5");
   label5_->setWordWrap(true);
   QSizePolicy keepPlace = label5_->sizePolicy();
   keepPlace.setRetainSizeWhenHidden(true);
   label5_->setSizePolicy(keepPlace);
   label5_->setMinimumHeight(label5_->fontMetrics().lineSpacing() * 4);
-  label5_->hide();
 
   auto* fields = new QGridLayout;
   fields->addWidget(new QLabel("Rating year", this), 0, 0);
@@ -146,6 +143,7 @@ CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   layout->setContentsMargins(6, 6, 6, 6);
   layout->addWidget(leftSide);
   layout->addWidget(listSide_, 1);
+  Show();
   // Never smaller than what its fonts need.
   setMinimumSize(minimumSizeHint());
   resize(sizeHint());
@@ -157,8 +155,8 @@ QSize CalcWindow::sizeHint() const {
 }
 
 void CalcWindow::Activated() {
-  text2_->setFocus(Qt::OtherFocusReason);
-  if (ctx_.clock.Today().month > 1) label5_->show();
+  CalcActivate(form_, ctx_.clock);
+  Show();
 }
 
 bool CalcWindow::eventFilter(QObject* watched, QEvent* e) {
@@ -169,18 +167,27 @@ bool CalcWindow::eventFilter(QObject* watched, QEvent* e) {
   return QWidget::eventFilter(watched, e);
 }
 
-void CalcWindow::StartMonthChanged() {
-  const std::string text = text2_->text().toStdString();
-  // Compared as text, as the month has always been.
-  if (!IsNumeric(text) || text > TwoDigits(ctx_.clock.Today().month)) {
-    if (text2_->text() != "01") text2_->setText("01");
-  }
+void CalcWindow::FullYear() {
+  Check1Click(form_, ctx_.db, ctx_.clock);
+  Show();
 }
 
-void CalcWindow::FullYear() {
-  text2_->setText("1");
-  // The whole year so far: the current month, or all twelve for an earlier year.
-  text3_->setText(Q(TwoDigits(DefaultEndMonth(ctx_.db.setup, ctx_.clock))));
+void CalcWindow::Show() {
+  showing_ = true;
+  ShowText(text1_, form_.Text1);
+  ShowText(text2_, form_.Text2);
+  ShowText(text3_, form_.Text3);
+  ShowLabel(label5_, form_.Label5);
+  ShowLabel(label6_, form_.Label6);
+  ShowLabel(label7_, form_.Label7);
+  ShowList(list1_, form_.List1);
+  if (form_.Frame1Colour) SetFrameColour(QColor(form_.Frame1Colour->r, form_.Frame1Colour->g, form_.Frame1Colour->b));
+  if (!form_.focus.empty()) {
+    if (form_.focus == "Text2") text2_->setFocus(Qt::OtherFocusReason);
+    if (form_.focus == "Text3") text3_->setFocus(Qt::OtherFocusReason);
+    form_.focus.clear();
+  }
+  showing_ = false;
 }
 
 void CalcWindow::SetWidthTwips(int twips) {
@@ -198,75 +205,37 @@ void CalcWindow::SetFrameColour(const QColor& colour) {
   frame1_->setAutoFillBackground(true);
 }
 
-void CalcWindow::Progress(CalculationStep step, const std::string& label) {
-  switch (step) {
-    case CalculationStep::Initializing:
-      SetFrameColour(QColor(255, 0, 0));
-      label6_->setText(Q(label));
-      label6_->show();
-      label5_->hide();
-      break;
-    case CalculationStep::Month:
-      label6_->setText(Q(label));
-      break;
-    case CalculationStep::Finished:
-      label6_->hide();
-      SetFrameColour(QColor(0, 0, 128));
-      break;
-  }
-  // The whole window: the hint disappears as the run starts, not after it.
-  repaint();
-}
-
 void CalcWindow::Calculate() {
-  const auto start = NumericValue(text2_->text().toStdString());
-  if (!start) {
-    text2_->setFocus(Qt::OtherFocusReason);
-    return;
-  }
-  if (*start < 1 || *start > 12) text2_->setText("1");
-  const auto end = NumericValue(text3_->text().toStdString());
-  if (!end) {
-    text3_->setFocus(Qt::OtherFocusReason);
-    return;
-  }
-  if (*end < 1 || *end > 12) text3_->setText("12");
-
-  CalculationOutcome outcome;
+  std::optional<CalculationOutcome> outcome;
   {
     BusyCursor busy(this);
-    outcome = CalculateRatings(
-        ctx_.db, static_cast<int>(NumericValue(text2_->text().toStdString()).value_or(1)),
-        static_cast<int>(NumericValue(text3_->text().toStdString()).value_or(12)), ctx_.dialogs, ctx_.clock,
-        [this](CalculationStep step, const std::string& label) { Progress(step, label); });
+    // The whole window: the hint disappears as the run starts, not after it.
+    outcome = Command1Click(form_, ctx_.db, ctx_.dialogs, ctx_.clock, [this] {
+      Show();
+      repaint();
+    });
   }
-  if (outcome.stopped) {
+  Show();
+  if (!outcome) return;
+  if (outcome->stopped) {
     // The operator goes to the Control Centre to validate the file. The
     // window is gone once closed, so only the context is used after it.
     AppContext& ctx = ctx_;
-    CloseForm();
+    CloseChildWindow(this);
     if (FindFormFactory("dbRating")) ctx.ShowForm("dbRating");
     else ctx.RefreshStatus();
     return;
   }
-  ShowCalculationReport(outcome, ctx_.dialogs);
+  ShowCalculationReport(*outcome, ctx_.dialogs);
   RankingList();
 }
 
 void CalcWindow::RankingList() {
   BusyCursor busy(this);
-  const PlayerTable& players = ctx_.db.players;
-  if (NobodyEnrolled(players, ctx_.dialogs)) return;
-  label7_->hide();
-  list1_->clear();
-  list1_->setEnabled(false);
-  if (const auto average = CalcRankingAverage(players)) ctx_.db.AverageRating = *average;
+  if (!Command3Click(form_, ctx_.db, ctx_.dialogs)) return;
   listSide_->show();
   SetWidthTwips(ListWidthTwips);
-  for (const auto& line : CalcRankingLines(players)) list1_->addItem(Q(line));
-  list1_->setEnabled(true);
-  label7_->setText(Q(CalcRankingHeader()));
-  label7_->show();
+  Show();
 }
 
 void CalcWindow::RatingHistory() {
@@ -274,14 +243,9 @@ void CalcWindow::RatingHistory() {
   ShowHistoryWindow(ctx_, HistoryOrder::ByName);
 }
 
-void CalcWindow::CloseForm() {
-  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-  else close();
-}
-
 void CalcWindow::Exit() {
   AppContext& ctx = ctx_;
-  CloseForm();
+  CloseChildWindow(this);
   ctx.RefreshStatus();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-#include "core/rating/calculate_ratings.h"
+#include "core/rating/calc_form.h"
 
 class QCheckBox;
 class QFrame;
@@ -33,14 +33,15 @@ class CalcWindow : public QWidget {
   void Activated();
 
  private:
-  void StartMonthChanged();
   void FullYear();
-  void Progress(CalculationStep step, const std::string& label);
+  // Copies the form into the widgets, without their change events.
+  void Show();
   void SetWidthTwips(int twips);
   void SetFrameColour(const QColor& colour);
-  void CloseForm();
 
   AppContext& ctx_;
+  CalcForm form_;
+  bool showing_ = false;
   QLineEdit* text1_;
   QLineEdit* text2_;
   QLineEdit* text3_;

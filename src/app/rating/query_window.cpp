@@ -10,12 +10,12 @@
 
 #include "app/lists/list_header.h"
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/shell/app_context.h"
 #include "app/shell/picture_box.h"
+#include "app/platform/form_binding.h"
 #include "core/rating/rating_query.h"
 #include "core/shell/window_arrangement.h"
 
@@ -66,10 +66,7 @@ QueryWindow::QueryWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
   exit_ = new QPushButton("E&xit", this);
   exit_->setObjectName("Command2");
   connect(calculate_, &QPushButton::clicked, this, &QueryWindow::Calculate);
-  connect(exit_, &QPushButton::clicked, this, [this] {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-    else close();
-  });
+  connect(exit_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 
   auto* grid = new QGridLayout;
   grid->addWidget(label2, 0, 0);

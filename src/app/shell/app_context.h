@@ -14,6 +14,7 @@ class QWidget;
 namespace hrs::app {
 
 class MDIForm1;
+class PicturePrinter;
 
 // Where a child window opens when the arrangement is by default (or has
 // no place for it yet).
@@ -43,6 +44,7 @@ class AppContext {
   PrintJob& printer;
   WindowArrangement& arrangement;
   Random& random;  // the small tournament's draws
+  PicturePrinter* pictures = nullptr;  // the printer again, where it can print pictures
   MDIForm1& mainWindow;
 
   // Opens a registered form (see form_registry.h), or brings the open one

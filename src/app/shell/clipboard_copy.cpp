@@ -56,7 +56,7 @@ std::string GridText(const QTableWidget& grid) {
 }  // namespace
 
 void CopyToClipboard(QMdiArea& mdi, Dialogs& dialogs) {
-  const char* message = nullptr;
+  ClipboardCopy outcome = ClipboardCopy::NotSupported;
   {
     BusyCursor busy;
     try {
@@ -66,24 +66,18 @@ void CopyToClipboard(QMdiArea& mdi, Dialogs& dialogs) {
         BusyCursor listBusy(list);
         clipboard->clear();
         clipboard->setText(ToQt(ListText(*list)));
-        message = ListCopiedMessage;
+        outcome = ClipboardCopy::ListCopied;
       } else if (auto* grid = qobject_cast<QTableWidget*>(control)) {
         BusyCursor gridBusy(grid);
         clipboard->clear();
         clipboard->setText(ToQt(GridText(*grid)));
-        message = GridCopiedMessage;
+        outcome = ClipboardCopy::GridCopied;
       }
     } catch (const std::exception&) {
-      message = CopyFailedMessage;
+      outcome = ClipboardCopy::Failed;
     }
   }
-  if (!message) {
-    dialogs.Beep();
-    dialogs.Message(CopyNotSupportedMessage);
-  } else {
-    if (message == CopyFailedMessage) dialogs.Beep();
-    dialogs.Message(message);
-  }
+  TellClipboardCopy(outcome, dialogs);
 }
 
 }  // namespace hrs::app

@@ -16,10 +16,10 @@
 #include "app/shell/main_menu.h"
 #include "app/shell/splash_window.h"
 #include "app/shell/status_window.h"
-#include "core/data/file_io.h"
-#include "core/data/rating_stats_file.h"
 #include "core/shell/menu_guards.h"
+#include "core/shell/shutdown.h"
 #include "core/shell/startup.h"
+#include "core/shell/status_summary.h"
 
 namespace hrs::app {
 
@@ -60,29 +60,16 @@ bool MDIForm1::Start(const StartupPaths& paths) {
   if (!lock_->tryLock(0)) {
     const bool running = lock_->error() == QLockFile::LockFailedError;
     lock_.reset();
-    dialogs_.Beep();
-    if (running) {
-      dialogs_.Message("This application is running already!");
-    } else {
-      dialogs_.Message("The program cannot make sure that it runs only once:\rits lock file " +
-                           FromQt(paths.lockFile) + " cannot be written.",
-                       Buttons::Ok, Icon::Critical);
-    }
+    RefuseSecondInstance(running ? SecondInstance::Running : SecondInstance::LockNotWritable,
+                         FromQt(paths.lockFile), dialogs_);
     Shutdown();
     return false;
   }
 
   // Nor may hrs-cli change these data while this program holds them in memory.
-  const DataLock::Result lock = dataLock_.Take(db_.location.DataDir());
-  if (lock == DataLock::Result::InUse) {
-    dialogs_.Beep();
-    dialogs_.Message(DataInUseMessage(db_.location.DataDir()), Buttons::Ok, Icon::Critical);
+  if (!TakeDataForProgram(dataLock_, db_.location.DataDir(), dialogs_)) {
     Shutdown();
     return false;
-  }
-  if (lock == DataLock::Result::Taken) {
-    if (auto told = FinishInterruptedWrites(db_.location.DataDir()))
-      dialogs_.Message(*told, Buttons::Ok, Icon::Information);
   }
 
   arrangementFile_ = paths.arrangementFile;
@@ -105,10 +92,9 @@ bool MDIForm1::Start(const StartupPaths& paths) {
   // Without a window manager "maximized" means nothing; fill the screen anyway.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
   showMaximized();
-  setWindowTitle(QString::fromLatin1(ProductTitle) + QString(50, QLatin1Char(' ')) +
-                 ToQt(ShortDate(clock_.Today())));
+  setWindowTitle(ToQt(MainWindowTitle(clock_)));
   ShowStatusWindow();
-  status_->ShowSummary(db_, db_.location.dataDir.string(), 45);
+  status_->ShowSummary(db_, db_.location.dataDir.string(), StatusDirectoryWidth(StatusMoment::StartUp));
   printer_.SetOrientation(Orientation::Portrait);
   return true;
 }
@@ -284,7 +270,7 @@ void MDIForm1::ShowStatusWindow() {
 void MDIForm1::RefreshStatus() {
   if (!status_) return;
   ShowStatusWindow();
-  status_->ShowSummary(db_, db_.location.dataDir.string(), 42);
+  status_->ShowSummary(db_, db_.location.dataDir.string(), StatusDirectoryWidth(StatusMoment::Refresh));
 }
 
 void MDIForm1::HideStatus() {
@@ -302,13 +288,10 @@ void MDIForm1::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
   BusyCursor busy(this);
-  if (db_.StartupOk == 1) {
-    if (auto error = SaveRatingStatistics(db_.location, db_.stats, db_.players.PlayerCount))
-      dialogs_.Message("The rating statistics could not be saved.\r" + *error, Buttons::Ok, Icon::Critical);
-  }
+  SaveStatisticsOnClose(db_, dialogs_);
   mdi_->closeAllSubWindows();
   // A copy that never read the arrangement must not overwrite it.
-  if (arrangementLoaded_) SaveArrangement(arrangementFile_, arrangement_);
+  if (arrangementLoaded_) SaveArrangementOnClose(arrangementFile_, arrangement_, dialogs_);
   if (lock_) lock_->unlock();
   dataLock_.Release();
   hide();

@@ -20,7 +20,7 @@
 #include "app/shell/activation.h"
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
-#include "app/tournament/form_widgets.h"
+#include "app/platform/form_binding.h"
 #include "core/shell/window_arrangement.h"
 
 namespace hrs::app {
@@ -49,21 +49,6 @@ QLabel* NewLabel(QWidget* parent, const char* name) {
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   return label;
-}
-
-// The lines of a list with its selection; the widget's own scroll place
-// stays unless the form moved its first line.
-void ShowSelectedLines(QListWidget* widget, const ListBox& list) {
-  ListBox single = list;
-  single.listIndex = -1;
-  ShowList(widget, single);
-  widget->clearSelection();
-  for (int i : list.selected)
-    if (i >= 0 && i < widget->count()) widget->item(i)->setSelected(true);
-  if (list.listIndex >= 0 && list.listIndex < widget->count()) {
-    widget->setCurrentRow(list.listIndex, QItemSelectionModel::NoUpdate);
-    widget->scrollToItem(widget->item(list.listIndex));
-  }
 }
 
 std::vector<int> SelectedRows(QAbstractItemView* view) {
@@ -287,8 +272,8 @@ void TurnWindow::Show() {
   shownTopRow_ = grid.topRow;
   shownRows_ = rows;
 
-  ShowSelectedLines(list1_, form_.List1);
-  ShowSelectedLines(list2_, form_.List2);
+  ShowList(list1_, form_.List1);
+  ShowList(list2_, form_.List2);
   ShowText(text1_, form_.Text1);
   ShowText(text2_, form_.Text2);
   ShowText(text3_, form_.Text3);
@@ -296,7 +281,7 @@ void TurnWindow::Show() {
   ShowLabel(label1_, form_.Label1);
   ShowLabel(label2_, form_.Label2);
   ShowLabel(label3_, form_.Label3);
-  ShowCheck(check1_, form_.Check1);
+  ShowButton(check1_, form_.Check1);
   showing_ = false;
 }
 

@@ -16,7 +16,7 @@
 #include "app/shell/activation.h"
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
-#include "app/tournament/form_widgets.h"
+#include "app/platform/form_binding.h"
 #include "core/shell/window_arrangement.h"
 
 namespace hrs::app {
@@ -212,8 +212,8 @@ void Local2Window::Show() {
   ShowButton(command1_, form_.Command1);
   ShowButton(command2_, form_.Command2);
   ShowButton(command3_, form_.Command3);
-  ShowCheck(check1_, form_.Check1);
-  ShowCheck(check2_, form_.Check2);
+  ShowButton(check1_, form_.Check1);
+  ShowButton(check2_, form_.Check2);
   ShowList(list1_, form_.List1);
   ShowLabel(label1_, form_.Label1);
   ShowLabel(label2_, form_.Label2);

@@ -18,7 +18,7 @@
 #include "app/shell/activation.h"
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
-#include "app/tournament/form_widgets.h"
+#include "app/platform/form_binding.h"
 #include "app/tournament/local2_window.h"
 #include "core/shell/window_arrangement.h"
 
@@ -169,7 +169,7 @@ void LocalWindow::Show() {
   ShowLabel(label1_, form_.Label1);
   ShowList(fileList_, form_.FileList);
   ShowLabel(fileCaption_, form_.FileCaption);
-  ShowCheck(check1_, form_.Check1);
+  ShowButton(check1_, form_.Check1);
   showing_ = false;
 }
 

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -16,6 +15,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
 #include "app/shell/app_context.h"
@@ -164,42 +164,15 @@ void UtilWindow::Show() {
   showing_ = true;
   const Button* options[] = {nullptr, &form_.Option1, &form_.Option2, &form_.Option3,
                              &form_.Option4, nullptr, &form_.Option6};
-  for (int i : {1, 2, 3, 4, 6}) {
-    options_[i]->setText(ToQt(options[i]->caption));
-    options_[i]->setEnabled(options[i]->enabled);
-    options_[i]->setChecked(options[i]->value);
-  }
-  const std::pair<QPushButton*, const Button*> commands[] = {
-      {command1_, &form_.Command1}, {command2_, &form_.Command2}, {command5_, &form_.Command5}, {command6_, &form_.Command6}};
-  for (const auto& [widget, button] : commands) {
-    widget->setText(ToQt(button->caption));
-    widget->setEnabled(button->enabled);
-    widget->setVisible(button->visible);
-  }
-  const QString text = ToQt(form_.Text1.text);
-  if (text1_->text() != text) text1_->setText(text);
-  text1_->setEnabled(form_.Text1.enabled);
-  label1_->setText(MessageText(form_.Label1.caption));
-  label1_->setVisible(form_.Label1.visible);
-  label2_->setText(MessageText(form_.Label2.caption));
-  label2_->setVisible(form_.Label2.visible);
-
-  bool same = list1_->count() == static_cast<int>(form_.List1.lines.size());
-  for (int i = 0; same && i < list1_->count(); ++i)
-    same = list1_->item(i)->text() == ToQt(form_.List1.lines[static_cast<size_t>(i)].line);
-  if (!same) {
-    list1_->clear();
-    for (const auto& item : form_.List1.lines) list1_->addItem(ToQt(item.line));
-  }
-  const int current = form_.List1.listIndex;
-  if (current >= 0 && current < list1_->count()) {
-    list1_->setCurrentRow(current);
-    list1_->scrollToItem(list1_->item(current));
-  } else {
-    list1_->setCurrentRow(-1);
-    list1_->clearSelection();
-  }
-  list1_->setEnabled(form_.List1.enabled);
+  for (int i : {1, 2, 3, 4, 6}) ShowButton(options_[i], *options[i]);
+  ShowButton(command1_, form_.Command1);
+  ShowButton(command2_, form_.Command2);
+  ShowButton(command5_, form_.Command5);
+  ShowButton(command6_, form_.Command6);
+  ShowText(text1_, form_.Text1);
+  ShowLabel(label1_, form_.Label1);
+  ShowLabel(label2_, form_.Label2);
+  ShowList(list1_, form_.List1);
   // The widths of the system are for its own font: the narrow list holds a
   // whole result line (50 characters) in ours, the wide one as much more.
   const int narrow = std::max(TwipsToPixels(5775), QFontMetrics(FixedFont()).horizontalAdvance(QString(51, '0')) +
@@ -217,8 +190,7 @@ void UtilWindow::Show() {
 
 void UtilWindow::CloseForm() {
   AppContext& ctx = ctx_;
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-  else close();
+  CloseChildWindow(this);
   ctx.RefreshStatus();
 }
 

@@ -87,6 +87,18 @@ void List1SelectionChanged(ControlCentreForm& form, std::vector<int> selected, i
   form.List1.listIndex = current;
 }
 
+bool List2Tall(const ControlCentreForm& form) {
+  return form.mode == ControlMode::AddTournament && form.Command3.enabled;
+}
+
+bool List3Shown(const ControlCentreForm& form) {
+  return form.mode == ControlMode::AddTournament && !form.List3.lines.empty();
+}
+
+void List3SelectionChanged(ControlCentreForm& form, std::vector<int> selected) {
+  form.List3.selected = std::move(selected);
+}
+
 void List1DblClick(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock, int index) {
   if (index < 0 || index >= static_cast<int>(form.List1.lines.size())) return;
   if (form.mode == ControlMode::Keyboard) {

@@ -46,7 +46,8 @@ struct ControlCentreForm {
   bool command1Default = false;  // Enter (and the save icon) click Command1
   bool command3Default = false;  // Enter clicks Command3 (correcting a user file)
 
-  TextBox Text1, Text2, Text3, Text4, Text5, Text6, Text7;
+  // A draw is marked by giving Text6 the focus, never by typing.
+  TextBox Text1, Text2, Text3, Text4, Text5, Text6{"", true, true, true}, Text7;
   Label Label1{"Year"}, Label2{"Month"}, Label3{"Day"}, Label4{"Winner"}, Label5{"Loser"}, Label6{"Draw"},
       Label7, Label8, Label9{"Save"}, Label10, Label11;
   std::string label7Font = FontSansSerif;
@@ -115,6 +116,13 @@ void Option3Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, const
 void Option4Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
 // A double click on a candidate file: adds it.
 void List3DblClick(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock, int index);
+// The unknown players of a tournament (List2) need room beside the database
+// while they are chosen; the companion's tournaments (List3) show only while
+// one is being added.
+bool List2Tall(const ControlCentreForm& form);
+bool List3Shown(const ControlCentreForm& form);
+// The operator moved the selection of List3 (indexes of the selected lines).
+void List3SelectionChanged(ControlCentreForm& form, std::vector<int> selected);
 // A left click / right-button press on a line of List2: marks / unmarks an
 // unknown player while they are listed.
 void List2Click(ControlCentreForm& form, int index);

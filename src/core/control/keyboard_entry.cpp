@@ -1,6 +1,6 @@
 #include "core/control/keyboard_entry.h"
 
-#include "core/control/alpha_search.h"
+#include "core/shell/alpha_search.h"
 #include "core/control/control_centre_modes.h"
 #include "core/control/player_views.h"
 #include "core/control/result_entry.h"

@@ -15,8 +15,10 @@ bool SetUpPrinter(Dialogs& dialogs, PrintJob& job) {
   return ChooseReportFont(dialogs, job) && dialogs.ChoosePrinter();
 }
 
-bool FinishPrintout(Pager& pager, PrintJob& job, Dialogs& dialogs) {
-  if (!pager.End()) {
+namespace {
+
+bool TellPrintout(bool ended, PrintJob& job, Dialogs& dialogs) {
+  if (!ended) {
     dialogs.Beep();
     dialogs.Message(PrintFailedMessage, Buttons::Ok, Icon::Critical);
     return false;
@@ -25,5 +27,11 @@ bool FinishPrintout(Pager& pager, PrintJob& job, Dialogs& dialogs) {
   if (!file.empty()) dialogs.Message(std::string(PrintedToFileMessage) + "\r" + file, Buttons::Ok, Icon::Information);
   return true;
 }
+
+}  // namespace
+
+bool FinishPrintout(Pager& pager, PrintJob& job, Dialogs& dialogs) { return TellPrintout(pager.End(), job, dialogs); }
+
+bool FinishPrintout(PrintJob& job, Dialogs& dialogs) { return TellPrintout(job.EndDoc(), job, dialogs); }
 
 }  // namespace hrs

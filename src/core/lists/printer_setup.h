@@ -16,6 +16,8 @@ bool SetUpPrinter(Dialogs& dialogs, PrintJob& job);
 // Ends the document and tells the operator when it could not be printed, or
 // where the file went when it was written to one. True: printed.
 bool FinishPrintout(Pager& pager, PrintJob& job, Dialogs& dialogs);
+// The same for a printout that writes to the job without a pager.
+bool FinishPrintout(PrintJob& job, Dialogs& dialogs);
 
 inline constexpr const char* PrintFailedMessage = "The document could not be printed.";
 inline constexpr const char* PrintedToFileMessage = "The document was printed to the file";

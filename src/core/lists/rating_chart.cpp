@@ -77,14 +77,7 @@ bool PrintRatingChart(const RatingChart& chart, const std::string& listName, Dia
   job.PrintLine("");
   job.PrintLine("Rating Group 1 Limit " + std::to_string(chart.group1Limit) + "    Rating Group 2 Limit " +
                 std::to_string(chart.group2Limit));
-  if (!job.EndDoc()) {
-    dialogs.Beep();
-    dialogs.Message(PrintFailedMessage, Buttons::Ok, Icon::Critical);
-    return false;
-  }
-  const std::string file = job.DocumentFile();
-  if (!file.empty()) dialogs.Message(std::string(PrintedToFileMessage) + "\r" + file, Buttons::Ok, Icon::Information);
-  return true;
+  return FinishPrintout(job, dialogs);
 }
 
 }  // namespace hrs

@@ -42,9 +42,11 @@ HistoryGrid RatingHistoryGrid(HistoryOrder order, const Database& db, const Cloc
   grid.rowCount = db.players.PlayerCount + 1;
   grid.rows.push_back({"Id", "Name", "Start", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
                        "Nov", "Dec"});
+  grid.sysIds.push_back(0);
   const int last = LastHistoryMonth(db.setup, clock);
   const std::vector<int> ids = HistoryPlayers(order, db.players);
   grid.rows.reserve(ids.size() + 1);
+  grid.sysIds.reserve(ids.size() + 1);
   for (int id : ids) {
     const PlayerHistory history = PlayerRatingHistory(db, id, last);
     std::array<std::string, HistoryColumns> row;
@@ -54,6 +56,7 @@ HistoryGrid RatingHistoryGrid(HistoryOrder order, const Database& db, const Cloc
     for (int m = 1; m <= last; ++m)
       row[static_cast<size_t>(m) + 2] = std::to_string(history.months[static_cast<size_t>(m - 1)]);
     grid.rows.push_back(std::move(row));
+    grid.sysIds.push_back(id);
   }
   return grid;
 }

@@ -24,6 +24,7 @@ struct HistoryGrid {
   std::string caption;
   int rowCount = 1;
   std::vector<std::array<std::string, HistoryColumns>> rows;
+  std::vector<int> sysIds;  // the player of each row, 0 for the headings
 };
 
 // Column widths in twips, and which columns are centred (all but the name).

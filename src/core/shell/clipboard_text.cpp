@@ -1,5 +1,7 @@
 #include "core/shell/clipboard_text.h"
 
+#include "core/platform/dialogs.h"
+
 namespace hrs {
 
 std::string ListClipboardText(const std::vector<std::string>& lines, const std::vector<bool>& selected) {
@@ -22,6 +24,21 @@ std::string GridClipboardText(const std::function<std::string(int row, int colum
     text += '\r';
   }
   return text;
+}
+
+void TellClipboardCopy(ClipboardCopy outcome, Dialogs& dialogs) {
+  switch (outcome) {
+    case ClipboardCopy::NotSupported:
+      dialogs.Beep();
+      dialogs.Message(CopyNotSupportedMessage);
+      return;
+    case ClipboardCopy::ListCopied: dialogs.Message(ListCopiedMessage); return;
+    case ClipboardCopy::GridCopied: dialogs.Message(GridCopiedMessage); return;
+    case ClipboardCopy::Failed:
+      dialogs.Beep();
+      dialogs.Message(CopyFailedMessage);
+      return;
+  }
 }
 
 }  // namespace hrs

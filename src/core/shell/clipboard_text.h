@@ -20,4 +20,10 @@ inline constexpr const char* GridCopiedMessage = "Selected text copied to the Cl
 inline constexpr const char* CopyNotSupportedMessage = "Copy to ClipBoard not supported with this data";
 inline constexpr const char* CopyFailedMessage = "Error copying text to the ClipBoard";
 
+class Dialogs;
+// What Copy to ClipBoard did, told to the operator (with a beep when
+// nothing was copied).
+enum class ClipboardCopy { NotSupported, ListCopied, GridCopied, Failed };
+void TellClipboardCopy(ClipboardCopy outcome, Dialogs& dialogs);
+
 }  // namespace hrs

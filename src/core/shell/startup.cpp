@@ -1,8 +1,10 @@
 #include "core/shell/startup.h"
 
+#include "core/data/file_io.h"
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
 #include "core/data/setup_file.h"
+#include "core/platform/date_time.h"
 
 namespace hrs {
 
@@ -20,6 +22,34 @@ void ShowOldRatingYearNotice(Dialogs& dialogs) {
       "Please run Calculate Ratings followed by\r"
       "New Year Conversion when you are finished with last year.",
       Buttons::Ok, Icon::Information, "Old rating year");
+}
+
+std::string MainWindowTitle(const Clock& clock) {
+  return std::string(ProductTitle) + std::string(50, ' ') + ShortDate(clock.Today());
+}
+
+void RefuseSecondInstance(SecondInstance why, const std::string& lockFile, Dialogs& dialogs) {
+  dialogs.Beep();
+  if (why == SecondInstance::Running) {
+    dialogs.Message("This application is running already!");
+    return;
+  }
+  dialogs.Message("The program cannot make sure that it runs only once:\rits lock file " + lockFile +
+                      " cannot be written.",
+                  Buttons::Ok, Icon::Critical);
+}
+
+bool TakeDataForProgram(DataLock& lock, const std::filesystem::path& dataDir, Dialogs& dialogs) {
+  const DataLock::Result taken = lock.Take(dataDir);
+  if (taken == DataLock::Result::InUse) {
+    dialogs.Beep();
+    dialogs.Message(DataInUseMessage(dataDir), Buttons::Ok, Icon::Critical);
+    return false;
+  }
+  if (taken == DataLock::Result::Taken) {
+    if (auto told = FinishInterruptedWrites(dataDir)) dialogs.Message(*told, Buttons::Ok, Icon::Information);
+  }
+  return true;
 }
 
 StartupStep LoadDatabase(Database& db, Dialogs& dialogs, const Clock& clock) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/control/alpha_search.h"
+#include "core/shell/alpha_search.h"
 #include "core/data/file_io.h"
 #include "core/data/setup_file.h"
 #include "core/swiss/export_tournament.h"

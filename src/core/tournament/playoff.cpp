@@ -10,16 +10,11 @@
 #include "core/text/numeric.h"
 #include "core/tournament/standings.h"
 #include "core/tournament/tournament_files.h"
+#include "core/tournament/tournament_lines.h"
 
 namespace hrs {
 
 namespace {
-
-const std::string& NameOf(const PlayerTable& players, int sysId) {
-  static const std::string none;
-  if (sysId < 1 || sysId > PlayerCapacity) return none;
-  return players[sysId].Name.str();
-}
 
 bool ValidSize(int size) { return size == 4 || size == 8; }
 

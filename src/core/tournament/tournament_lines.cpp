@@ -6,13 +6,13 @@
 
 namespace hrs {
 
-namespace {
-
 const std::string& NameOf(const PlayerTable& players, int sysId) {
   static const std::string none;
   if (sysId < 1 || sysId > PlayerCapacity) return none;
   return players[sysId].Name.str();
 }
+
+namespace {
 
 // Left-aligned in exactly `width` characters.
 std::string Column(const std::string& text, size_t width) { return LeftPad(FirstChars(text, width), width); }

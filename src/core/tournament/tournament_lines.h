@@ -8,6 +8,9 @@
 
 namespace hrs {
 
+// The name of a tournament member; empty for an id outside the player table.
+const std::string& NameOf(const PlayerTable& players, int sysId);
+
 // dbLocal: a player of the SelectionList: the name in 23 columns, five
 // spaces, the rating in 4.
 std::string SelectionLine(const PlayerRecord& p);

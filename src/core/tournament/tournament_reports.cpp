@@ -12,12 +12,6 @@ namespace hrs {
 
 namespace {
 
-const std::string& NameOf(const PlayerTable& players, int sysId) {
-  static const std::string none;
-  if (sysId < 1 || sysId > PlayerCapacity) return none;
-  return players[sysId].Name.str();
-}
-
 int32_t Membership(const PlayerTable& players, int sysId) {
   return sysId >= 1 && sysId <= PlayerCapacity ? players[sysId].MbShipNo : 0;
 }

@@ -16,11 +16,6 @@
 namespace hrs::test {
 namespace {
 
-template <typename T>
-T* Child(QWidget* w, const char* name) {
-  return w ? w->findChild<T*>(name) : nullptr;
-}
-
 // F2 opens the window; one player typed in and entered lands in the file,
 // the list and the status summary after closing.
 TEST(PlayerWindow, EntersOnePlayerIntoTheFile) {

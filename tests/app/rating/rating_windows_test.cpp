@@ -20,11 +20,6 @@
 namespace hrs::test {
 namespace {
 
-template <typename T>
-T* Child(QWidget* w, const char* name) {
-  return w ? w->findChild<T*>(name) : nullptr;
-}
-
 struct RatingWindows : ::testing::Test {
   void SetUp() override {
     f.WriteClub(3);

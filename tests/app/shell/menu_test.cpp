@@ -106,9 +106,12 @@ TEST(MainMenu, EveryItemIsEnabledAndOpensAWindowOrRunsACommand) {
     for (const app::MenuItemDef& item : menu.items) {
       if (item.kind == app::ItemKind::Separator) continue;
       EXPECT_TRUE(w.MenuItem(item.name, item.index)->isEnabled()) << item.name;
-      if (item.kind == app::ItemKind::Form) EXPECT_NE(app::FindFormFactory(item.target), nullptr) << item.name;
-      if (item.kind == app::ItemKind::Action || item.kind == app::ItemKind::Print)
+      if (item.kind == app::ItemKind::Form) {
+        EXPECT_NE(app::FindFormFactory(item.target), nullptr) << item.name;
+      }
+      if (item.kind == app::ItemKind::Action || item.kind == app::ItemKind::Print) {
         EXPECT_NE(app::FindMenuAction(item.name), nullptr) << item.name;
+      }
     }
 }
 

@@ -43,6 +43,7 @@ app::StartupPaths ShellFixture::Paths() const {
 app::MDIForm1& ShellFixture::NewWindow() {
   if (window) window->close();
   window = std::make_unique<app::MDIForm1>(dialogs, clock, printJob);
+  window->context().pictures = &printJob;
   return *window;
 }
 

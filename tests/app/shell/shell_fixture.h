@@ -11,6 +11,13 @@
 
 namespace hrs::test {
 
+// A widget of the window by its system name (objectName); nullptr when the
+// window or the widget is not there.
+template <typename T>
+T* Child(QWidget* w, const char* name) {
+  return w ? w->findChild<T*>(name) : nullptr;
+}
+
 // A main window started on a folder of its own, with scripted dialogs, a
 // fixed clock (8 December 2026) and its own lock and arrangement files.
 class ShellFixture {

@@ -14,11 +14,6 @@
 namespace hrs::test {
 namespace {
 
-template <typename T>
-T* Child(QWidget* w, const char* name) {
-  return w ? w->findChild<T*>(name) : nullptr;
-}
-
 // The organiser opens the window, picks three players from the grid, and
 // exports them to a tournament of the companion program.
 TEST(TurnWindow, ThreePlayersFromTheGridToTheTournament) {

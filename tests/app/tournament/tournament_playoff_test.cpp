@@ -17,11 +17,6 @@
 namespace hrs::test {
 namespace {
 
-template <typename T>
-T* Child(QWidget* w, const char* name) {
-  return w ? w->findChild<T*>(name) : nullptr;
-}
-
 void Choose(QWidget* window, const char* item) {
   QAction* action = window->findChild<QAction*>(item);
   ASSERT_TRUE(action) << item;

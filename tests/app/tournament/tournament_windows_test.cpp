@@ -19,11 +19,6 @@
 namespace hrs::test {
 namespace {
 
-template <typename T>
-T* Child(QWidget* w, const char* name) {
-  return w ? w->findChild<T*>(name) : nullptr;
-}
-
 void Click(QListWidget* list, int row) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }

@@ -13,11 +13,6 @@
 namespace hrs::test {
 namespace {
 
-template <typename T>
-T* Child(QWidget* w, const char* name) {
-  return w ? w->findChild<T*>(name) : nullptr;
-}
-
 TEST(UtilWindow, ResultsListedAndOneDeletedThenAPlayerFound) {
   ShellFixture f;
   f.WriteClub(3);

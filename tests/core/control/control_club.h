@@ -6,39 +6,18 @@
 #include "core/data/database.h"
 #include "core/data/file_io.h"
 #include "core/data/transaction_names.h"
-#include "support/fixed_clock.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_dir.h"
+#include "support/test_club.h"
 
 namespace hrs::test {
 
 // A club in a temporary folder, rating year 2026, on 8 December 2026, with
 // the Control Centre's form.
-struct ControlClub {
-  TempDir dir;
-  Database db;
-  FixedClock clock;
-  ScriptedDialogs dialogs;
+struct ControlClub : TestClub {
   ControlCentreForm form;
 
-  explicit ControlClub(int players = 0) {
-    db.location = dir.Location();
-    db.setup = SetupRecord::Created(2026);
+  explicit ControlClub(int players = 0) : TestClub(2026) {
     db.StartupOk = 1;
     for (int i = 1; i <= players; ++i) AddPlayer("Player" + std::to_string(i), 1500 + 10 * i, 10000 + i);
-  }
-
-  int AddPlayer(const std::string& name, int rating, int membership = NoMembership, int status = StatusActive) {
-    const int id = ++db.players.PlayerCount;
-    PlayerRecord& p = db.players[id];
-    p.SysId = static_cast<int16_t>(id);
-    p.Name = TextField::Of(name);
-    p.Info = TextField::Of("");
-    p.MbShipNo = membership;
-    p.StartRating = p.Rating = static_cast<int16_t>(rating);
-    p.Status = static_cast<int16_t>(status);
-    db.players.ActiveCount = db.players.CountActive();
-    return id;
   }
 
   void Registry(const std::vector<std::string>& names) {

@@ -115,7 +115,9 @@ TEST(ChangeKills, EveryStepOfEveryChangeLeavesTheFilesBeforeOrAfter) {
         ++pairs;
         EXPECT_TRUE(now.data == before.data || now.data == after.data)
             << what << (kill ? ", killed" : ", failed") << " at step " << step;
-        if (!now.backups.empty()) ASSERT_FALSE(after.backups.empty()) << what;
+        if (!now.backups.empty()) {
+          ASSERT_FALSE(after.backups.empty()) << what;
+        }
         for (const auto& [folder, names] : now.backups) {
           EXPECT_NE(folder[0], '.') << what << ", step " << step;
           EXPECT_EQ(names, after.backups.begin()->second) << what << ", step " << step << ": " << folder;

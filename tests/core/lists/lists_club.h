@@ -4,24 +4,16 @@
 #include "core/data/database.h"
 #include "core/data/player_file.h"
 #include "core/platform/recorded_print_job.h"
-#include "support/fixed_clock.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_dir.h"
+#include "support/test_club.h"
 
 namespace hrs::test {
 
 // A club for the lists: rating year 2026, today 8 December 2026 unless a
 // test moves the clock, data in a folder of its own.
-struct ListsClub {
-  TempDir dir;
-  Database db;
-  FixedClock clock;
-  ScriptedDialogs dialogs;
+struct ListsClub : TestClub {
   RecordedPrintJob job;
 
-  ListsClub() {
-    db.location = dir.Location();
-    db.setup = SetupRecord::Created(2026);
+  ListsClub() : TestClub(2026) {
     db.setup.ListName = TextField::Of("Halvik Club");
     db.setup.MinAdjustments = 0;
     db.StartupOk = 1;
@@ -29,19 +21,11 @@ struct ListsClub {
 
   int Add(const std::string& name, int rating, int won = 0, int drawn = 0, int lost = 0, int status = StatusActive,
           int membership = NoMembership) {
-    const int id = ++db.players.PlayerCount;
+    const int id = AddPlayer(name, rating, membership, status);
     PlayerRecord& p = db.players[id];
-    p.SysId = static_cast<int16_t>(id);
-    p.Name = TextField::Of(name);
-    p.Info = TextField::Of("");
-    p.MbShipNo = membership;
-    p.StartRating = static_cast<int16_t>(rating);
-    p.Rating = static_cast<int16_t>(rating);
-    p.Status = static_cast<int16_t>(status);
     p.Won = static_cast<int16_t>(won);
     p.Drawn = static_cast<int16_t>(drawn);
     p.Lost = static_cast<int16_t>(lost);
-    db.players.ActiveCount = db.players.CountActive();
     return id;
   }
   PlayerRecord& operator[](int id) { return db.players[id]; }

@@ -31,6 +31,7 @@ TEST(RatingHistoryGrid, MonthsUpToTheCurrentOneInTheRatingYear) {
                                  "Oct", "Nov", "Dec"}));
   EXPECT_EQ(byName.rows[1], (Row{"3", "Bartholomew Fitzgerald-Lund", "1590", "1600", "1610", "1620"}));
   EXPECT_EQ(byName.rows[2], (Row{"1", "Siri", "1500", "1510", "0", "1530"}));
+  EXPECT_EQ(byName.sysIds, (std::vector<int>{0, 3, 1}));  // the player of each row, for the chart
 
   const HistoryGrid bySysId = RatingHistoryGrid(HistoryOrder::BySysId, club.db, club.clock);
   EXPECT_EQ(bySysId.caption, "Rating History by Sys Id");

@@ -6,36 +6,15 @@
 #include "core/data/file_io.h"
 #include "core/data/transaction_names.h"
 #include "core/rating/calculate_ratings.h"
-#include "support/fixed_clock.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_dir.h"
+#include "support/test_club.h"
 
 namespace hrs::test {
 
-// A small club in a temporary folder, rating year 1997, for the calculation.
-struct RatingClub {
-  TempDir dir;
-  Database db;
-  FixedClock clock{{{1997, 12, 31}, 12, 0, 0}};
-  ScriptedDialogs dialogs;
-
-  explicit RatingClub(const std::vector<int>& startRatings) {
-    db.location = dir.Location();
-    db.setup = SetupRecord::Created(1997);
+// A small club, rating year 1997 (today 31 December 1997), for the calculation.
+struct RatingClub : TestClub {
+  explicit RatingClub(const std::vector<int>& startRatings) : TestClub(1997) {
+    clock.Set({{1997, 12, 31}, 12, 0, 0});
     for (size_t i = 0; i < startRatings.size(); ++i) AddPlayer("Player " + std::to_string(i + 1), startRatings[i]);
-  }
-
-  int AddPlayer(const std::string& name, int startRating, int membership = NoMembership) {
-    const int id = ++db.players.PlayerCount;
-    PlayerRecord& p = db.players[id];
-    p.SysId = static_cast<int16_t>(id);
-    p.Name = TextField::Of(name);
-    p.Info = TextField::Of("");
-    p.MbShipNo = membership;
-    p.StartRating = static_cast<int16_t>(startRating);
-    p.Rating = static_cast<int16_t>(startRating);
-    db.players.ActiveCount = db.players.CountActive();
-    return id;
   }
 
   // A month-file line as the keyboard entry writes it.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scripted_dialogs.h"
+
 namespace hrs {
 namespace {
 
@@ -20,6 +22,23 @@ TEST(ClipboardText, GridGivesRowsFromTheTopToTheLastSelectedRow) {
   }
   EXPECT_EQ(GridClipboardText(cell, 6, 3, 4), expected);
   EXPECT_EQ(GridClipboardText(cell, 0, 2, 2), "r0c0\tr0c2\r");
+}
+
+TEST(ClipboardText, WhatWasCopiedIsToldWithABeepWhenNothingWas) {
+  const struct {
+    ClipboardCopy outcome;
+    const char* message;
+    int beeps;
+  } cases[] = {{ClipboardCopy::ListCopied, "Selected lines copied to the ClipBoard", 0},
+               {ClipboardCopy::GridCopied, "Selected text copied to the ClipBoard", 0},
+               {ClipboardCopy::NotSupported, "Copy to ClipBoard not supported with this data", 1},
+               {ClipboardCopy::Failed, "Error copying text to the ClipBoard", 1}};
+  for (const auto& c : cases) {
+    test::ScriptedDialogs dialogs;
+    TellClipboardCopy(c.outcome, dialogs);
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{c.message});
+    EXPECT_EQ(dialogs.Beeps(), c.beeps) << c.message;
+  }
 }
 
 }  // namespace

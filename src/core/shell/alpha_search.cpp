@@ -1,4 +1,4 @@
-#include "core/control/alpha_search.h"
+#include "core/shell/alpha_search.h"
 
 #include "core/control/control_centre_form.h"
 #include "core/text/numeric.h"
