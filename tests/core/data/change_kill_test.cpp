@@ -64,7 +64,8 @@ TEST(ChangeKills, EveryStepOfEveryChangeLeavesTheFilesBeforeOrAfter) {
          (void)WriteUserLines(c.db, {"19970305         1         2  1 ", "19970612         2         1  0 "});
        }},
       {"reset ratings", [](test::RatingClub& c) { ChangeRatingsToDefault(c.db, c.dialogs, c.clock); }},
-      {"ranking snapshot", [](test::RatingClub& c) { TakeSnapshot(c.db, {2, 1}, {{1997, 12, 31}, 12, 0, 0}, c.dialogs); }},
+      {"ranking snapshot",
+       [](test::RatingClub& c) { TakeSnapshot(c.db, {2, 1}, {{1997, 12, 31}, 12, 0, 0}, c.dialogs); }},
       {"add player",
        [](test::RatingClub& c) {
          PlayerEntry e{PlayerMode::NewPlayer, "3", "Player 3", "Club", "12345", "1600"};
@@ -115,7 +116,9 @@ TEST(ChangeKills, EveryStepOfEveryChangeLeavesTheFilesBeforeOrAfter) {
         ++pairs;
         EXPECT_TRUE(now.data == before.data || now.data == after.data)
             << what << (kill ? ", killed" : ", failed") << " at step " << step;
-        if (!now.backups.empty()) ASSERT_FALSE(after.backups.empty()) << what;
+        if (!now.backups.empty()) {
+          ASSERT_FALSE(after.backups.empty()) << what;
+        }
         for (const auto& [folder, names] : now.backups) {
           EXPECT_NE(folder[0], '.') << what << ", step " << step;
           EXPECT_EQ(names, after.backups.begin()->second) << what << ", step " << step << ": " << folder;
