@@ -131,6 +131,9 @@ struct Club {
   std::vector<std::vector<Transaction>> tournaments = std::vector<std::vector<Transaction>>(13);
   std::string today;
   int year = 0;
+  // How the killed changes ended: undone, or done before the kill.
+  int importsMidway = 0, importsUndone = 0, importsDone = 0;
+  int resetsDone = 0, resetsKept = 0, snapshotsTaken = 0, snapshotsKept = 0;
 
   explicit Club(int count, std::mt19937& rnd) {
     const Date now = SystemClock().Today();
@@ -271,8 +274,10 @@ struct Club {
   void ImportKilled(std::mt19937& rnd, const std::string& step) {
     const auto filed = UserFile(rnd);
     const std::string file = (dir.path() / "soak-import.csv").string();
-    Cli(dir.path(), {"import", file}, static_cast<int>(rnd() % 8000));
+    // A run takes about 10 ms: the kills fall before, during and after it.
+    Cli(dir.path(), {"import", file}, static_cast<int>(rnd() % 16000));
     if (dir.Exists(".hrs-replacing")) {
+      ++importsMidway;
       const CliRun status = Cli(dir.path(), {"status"});
       ASSERT_NE(status.out.find("The last change of the data files was interrupted and will be undone by the next "
                                 "command that writes."),
@@ -281,9 +286,12 @@ struct Club {
     }
     FinishInterruptedWrites(dir.path());
     const auto done = With(filed);
-    if (!MonthsHold(done)) {
+    if (MonthsHold(done)) {
+      ++importsDone;
+    } else {
       ASSERT_TRUE(MonthsHold(log)) << step << ": an import half filed";
       ASSERT_EQ(Cli(dir.path(), {"import", file}).status, 0) << step;
+      ++importsUndone;
     }
     log = done;
   }
@@ -292,7 +300,7 @@ struct Club {
   void ResetRatings(std::mt19937& rnd, bool kill, const std::string& step) {
     const auto where = dir.Location();
     const std::string playersBefore = dir.Read(PlayerFile);
-    const CliRun run = Cli(dir.path(), {"reset-ratings", "--yes"}, kill ? static_cast<int>(rnd() % 20000) : -1);
+    const CliRun run = Cli(dir.path(), {"reset-ratings", "--yes"}, kill ? static_cast<int>(rnd() % 50000) : -1);
     if (!kill) {
       ASSERT_EQ(run.status, 0) << step << "\n" << run.out;
     }
@@ -305,8 +313,10 @@ struct Club {
     for (int m = 1; m <= 12; ++m) done = done && !FileExists(where.DataPath(MonthFileName(year, m)));
     if (!done) {
       ASSERT_EQ(dir.Read(PlayerFile), playersBefore) << step << ": ratings reset in part";
+      ++resetsKept;
       return;
     }
+    ++resetsDone;
     for (auto& month : log) month.clear();
     for (auto& month : tournaments) month.clear();
     for (int id = 1; id <= players.PlayerCount; ++id)
@@ -321,12 +331,14 @@ struct Club {
   // previous ratings in the player file describe the same moment.
   void SnapshotKilled(std::mt19937& rnd, const std::string& step) {
     const std::string rankBefore = dir.Read(RankFile), playersBefore = dir.Read(PlayerFile);
-    Cli(dir.path(), {"print", "ranking", "--update"}, static_cast<int>(rnd() % 20000));
+    Cli(dir.path(), {"print", "ranking", "--update"}, static_cast<int>(rnd() % 30000));
     FinishInterruptedWrites(dir.path());
     if (dir.Read(RankFile) == rankBefore) {
       ASSERT_EQ(dir.Read(PlayerFile), playersBefore) << step << ": previous ratings without their ranking";
+      ++snapshotsKept;
       return;
     }
+    ++snapshotsTaken;
     PlayerTable onFile;
     ASSERT_EQ(ParsePlayerFile(dir.Read(PlayerFile), onFile), PlayerParse::Ok) << step;
     const auto ranking = ParsePrevRanking(dir.Read(RankFile), onFile.PlayerCount);
@@ -478,6 +490,10 @@ TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
   club.Check("final calculation", true);
   std::printf("soak: %d operations, %d calculations killed, %d of them completed at the next start\n",
               operations + 1, killed, completedLater);
+  std::printf("soak: killed imports %d undone (%d of them part-way) and filed again, %d done; "
+              "changes to default %d done, %d not; killed snapshots %d taken, %d not\n",
+              club.importsUndone, club.importsMidway, club.importsDone, club.resetsDone, club.resetsKept,
+              club.snapshotsTaken, club.snapshotsKept);
 }
 
 }  // namespace

@@ -228,7 +228,8 @@ std::optional<std::string> ChangeFilesTogether(const FileChange& change) {
   };
   // Every copy is written before the first is flushed: the first flush then
   // takes the others' blocks to the disk with it, and theirs cost little.
-  auto writeCopy = [&](const fs::path& target, const fs::path& tmp, std::string_view bytes) -> std::optional<std::string> {
+  auto writeCopy = [&](const fs::path& target, const fs::path& tmp,
+                       std::string_view bytes) -> std::optional<std::string> {
     const int fd = OpenFile(tmp, O_WRONLY | O_CREAT | O_EXCL);
     if (fd < 0) return fail(ErrnoText("Cannot create", tmp));
     scratch.push_back(tmp);

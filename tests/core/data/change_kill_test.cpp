@@ -64,7 +64,8 @@ TEST(ChangeKills, EveryStepOfEveryChangeLeavesTheFilesBeforeOrAfter) {
          (void)WriteUserLines(c.db, {"19970305         1         2  1 ", "19970612         2         1  0 "});
        }},
       {"reset ratings", [](test::RatingClub& c) { ChangeRatingsToDefault(c.db, c.dialogs, c.clock); }},
-      {"ranking snapshot", [](test::RatingClub& c) { TakeSnapshot(c.db, {2, 1}, {{1997, 12, 31}, 12, 0, 0}, c.dialogs); }},
+      {"ranking snapshot",
+       [](test::RatingClub& c) { TakeSnapshot(c.db, {2, 1}, {{1997, 12, 31}, 12, 0, 0}, c.dialogs); }},
       {"add player",
        [](test::RatingClub& c) {
          PlayerEntry e{PlayerMode::NewPlayer, "3", "Player 3", "Club", "12345", "1600"};

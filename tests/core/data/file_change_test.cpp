@@ -44,7 +44,8 @@ TEST(FilesAsKept, AReadOnlyDataFileIsRefusedAndNothingIsWritten) {
   ::chmod(player.c_str(), 0444);
   ::chmod(march.c_str(), 0444);
   club.db.players[1].Rating = 1700;
-  EXPECT_EQ(SavePlayers(club.db.location, club.db.players), "Cannot replace " + player.string() + ": the file is read-only");
+  EXPECT_EQ(SavePlayers(club.db.location, club.db.players),
+            "Cannot replace " + player.string() + ": the file is read-only");
   EXPECT_EQ(SavePlayersAndStatistics(club.db.location, club.db.players, club.db.stats),
             "Cannot replace " + player.string() + ": the file is read-only");
   EXPECT_EQ(WriteUserLines(club.db, {"19970612         2         1  0 ", "19970305         1         2  1 "}),
