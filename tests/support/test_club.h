@@ -18,10 +18,8 @@ struct TestClub {
   FixedClock clock;
   ScriptedDialogs dialogs;
 
-  explicit TestClub(int ratingYear) {
-    db.location = dir.Location();
-    db.setup = SetupRecord::Created(ratingYear);
-  }
+  TestClub() { db.location = dir.Location(); }  // the setup as a new record holds it
+  explicit TestClub(int ratingYear) : TestClub() { db.setup = SetupRecord::Created(ratingYear); }
 
   // The next Sys Id: starts and stays at `rating`, no results yet.
   int AddPlayer(const std::string& name, int rating, int membership = NoMembership, int status = StatusActive) {

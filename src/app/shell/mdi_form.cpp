@@ -77,14 +77,14 @@ bool MDIForm1::Start(const StartupPaths& paths) {
   arrangementLoaded_ = true;
   SyncArrangementItem();
 
-  db_.StartupOk = 0;
+  StartupStep loaded;
   {
     SplashWindow splash;
     splash.show();
     splash.PrintNow(QStringLiteral("     Loading ......"));
-    LoadDatabase(db_, dialogs_, clock_);
+    loaded = LoadDatabase(db_, dialogs_, clock_);
   }
-  if (db_.StartupOk == 0) {
+  if (loaded != StartupStep::Done) {
     Shutdown();
     return false;
   }

@@ -5,19 +5,16 @@
 
 #include "core/data/database.h"
 #include "core/swiss/turn_form.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_dir.h"
+#include "support/test_club.h"
 
 namespace hrs::test {
 
 // A club of six players (one deleted, two without membership, one unrated)
 // with the companion program's directory beside its data.
-struct SwissClub {
-  SwissClub() {
-    db.location = dir.Location();
+struct SwissClub : TestClub {
+  SwissClub() : TestClub(2026) {
     db.location.qtpDir = dir.path() / "qtpwin";
     std::filesystem::create_directories(db.location.qtpDir);
-    db.setup = SetupRecord::Created(2026);
     db.setup.FirstRating = 1500;
     db.StartupOk = 1;
     const struct {
@@ -27,14 +24,7 @@ struct SwissClub {
       int status;
     } players[] = {{"Anna Berg", 1850, 12345, 0},  {"Bo Lund", 1720, 999999, 0}, {"Cecilia Ek", 1640, 23456, 0},
                    {"Dan Falk", 1700, 34567, 99}, {"Zed Young", 1500, 999999, 0}, {"Eva Gran", 0, 45678, 0}};
-    for (const auto& p : players) {
-      PlayerRecord& r = db.players[++db.players.PlayerCount];
-      r.SysId = static_cast<int16_t>(db.players.PlayerCount);
-      r.Name = TextField::Of(p.name);
-      r.Rating = static_cast<int16_t>(p.rating);
-      r.MbShipNo = p.mbShip;
-      r.Status = static_cast<int16_t>(p.status);
-    }
+    for (const auto& p : players) AddPlayer(p.name, p.rating, p.mbShip, p.status);
   }
 
   // A tournament of the companion program from the fixtures "swiss/<state>_rund.dat"
@@ -58,9 +48,6 @@ struct SwissClub {
     return lines;
   }
 
-  TempDir dir;
-  Database db;
-  ScriptedDialogs dialogs;
   TurnForm form;
 };
 

@@ -4,27 +4,18 @@
 
 #include "core/data/database.h"
 #include "core/tournament/local_form.h"
-#include "support/fixed_clock.h"
-#include "support/scripted_dialogs.h"
 #include "support/scripted_random.h"
-#include "support/temp_dir.h"
+#include "support/test_club.h"
 
 namespace hrs::test {
 
 // A club of `players` active players: Sys Id i is "Player" + two digits,
 // rated 2000 - 10 i (so Sys Id order is rating order), in a folder of its own.
-struct TournamentClub {
+struct TournamentClub : TestClub {
   explicit TournamentClub(int players) {
-    db.location = dir.Location();
     db.StartupOk = 1;
-    for (int id = 1; id <= players; ++id) {
-      PlayerRecord& p = db.players[id];
-      p.SysId = static_cast<int16_t>(id);
-      p.Name = TextField::Of("Player" + std::string(id < 10 ? "0" : "") + std::to_string(id));
-      p.Rating = static_cast<int16_t>(2000 - 10 * id);
-      p.MbShipNo = 10000 + id;
-    }
-    db.players.PlayerCount = players;
+    for (int id = 1; id <= players; ++id)
+      AddPlayer("Player" + std::string(id < 10 ? "0" : "") + std::to_string(id), 2000 - 10 * id, 10000 + id);
   }
 
   // Opens dbLocal and clicks the first `count` players of the selection list.
@@ -47,11 +38,7 @@ struct TournamentClub {
     return form.members[static_cast<size_t>(group)];
   }
 
-  TempDir dir;
-  Database db;
-  ScriptedDialogs dialogs;
   ScriptedRandom random;
-  FixedClock clock;
   LocalForm form;
   SmallTournament t;
 };
