@@ -156,7 +156,7 @@ void AddTournamentLine(ControlCentreForm& form, Database& db, Dialogs& dialogs, 
     }
   }
 
-  const auto year = FileYear(path);
+  const auto year = TournamentYear(path, !own);
   if (!year || *year != db.setup.RatingYear) {
     dialogs.Beep();
     dialogs.Message(FileDateNotRatingYear);
