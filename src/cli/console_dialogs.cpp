@@ -23,6 +23,7 @@ Answer ConsoleDialogs::Message(const std::string& text, Buttons buttons, Icon, c
       err_ << (goOn ? "(answered OK)\n" : "(answered Cancel)\n");
       return goOn ? Answer::Ok : Answer::Cancel;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
       err_ << (goOn ? "(answered Yes)\n" : "(answered No)\n");
       return goOn ? Answer::Yes : Answer::No;
   }
