@@ -24,7 +24,7 @@ Answer ConsoleDialogs::Message(const std::string& text, Buttons buttons, Icon, c
   });
   if (known == answers_.end()) throw UnansweredQuestion{shown};
   if (!known->goOn) declined_.push_back(name);
-  const bool yesNo = buttons == Buttons::YesNo;
+  const bool yesNo = buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo;
   const Answer answer = known->goOn ? (yesNo ? Answer::Yes : Answer::Ok) : (yesNo ? Answer::No : Answer::Cancel);
   if (!known->quiet) {
     ++shown_;

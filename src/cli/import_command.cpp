@@ -33,11 +33,14 @@ int RunImport(CliContext& ctx) {
   std::vector<std::string> lines;
   size_t errors = 0;
   ctx.out << ReviewHeader << "\n";
-  for (const auto& record : ReadUserRecords(*bytes)) {
+  const UserFileRecords read = ReadUserFile(*bytes);
+  for (const auto& record : read.records) {
     lines.push_back(checker.ReviewLine(record));
     if (IsErrorLine(lines.back())) ++errors;
     ctx.out << lines.back() << "\n";
   }
+  const std::string unread = UnreadRecordsLine(read);
+  if (!unread.empty()) ctx.out << unread << "\n";
   if (errors > 0) {
     ctx.err << errors << " errors detected. Nothing was written; correct the file and import it again.\n";
     return ExitInputErrors;
@@ -46,7 +49,7 @@ int RunImport(CliContext& ctx) {
     ctx.err << ConsoleText(ImportNotWrittenMessage(*error)) << "\n";
     return ExitDataProblem;
   }
-  ctx.out << MatchResultsAdded << "\n";
+  ctx.out << ConsoleText(WithUnreadLine(MatchResultsAdded, unread)) << "\n";
   if (ctx.args.Has("--erase")) {
     if (std::filesystem::remove(file, ec)) ctx.out << ErasedMessage(file) << "\n";
     else ctx.err << "The file " << file << " could not be erased.\n";

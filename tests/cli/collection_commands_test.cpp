@@ -65,6 +65,17 @@ TEST(ImportCommand, ErrorLinesWriteNothingAnErrorFreeFileIsFiled) {
   EXPECT_FALSE(club.dir.Exists("good.csv"));
   EXPECT_EQ(club.Cli({"import", "nowhere.csv"}).status, 2);
   EXPECT_EQ(club.Cli({"import"}).status, 1);
+
+  // Records a blank line left unread are told; what was read is filed.
+  club.dir.Write("gap.csv", "20260618,1,2,1\r\r20260619,1,2,1\r20260620,1,2,1\r");
+  run = club.Cli({"import", (club.dir.path() / "gap.csv").string()});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("20260618         1         2  1 \n2 records after a blank line were not read\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("Match results successfully added to month files\n\n2 records after a blank line were not read\n"),
+            std::string::npos);
+  EXPECT_EQ(club.MonthFile(6), "\"20260617\",2,1,\" \"\r\n\"20260618\",1,2,\" \"\r\n");
 }
 
 // A killed import is told by the commands that read, undone by the next one

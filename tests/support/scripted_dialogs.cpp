@@ -11,6 +11,7 @@ hrs::Answer ScriptedDialogs::Message(const std::string& text, Buttons buttons, I
     answers_.pop_front();
     return a;
   }
+  if (buttons == Buttons::YesNoDefaultNo) return hrs::Answer::No;
   return buttons == Buttons::YesNo ? hrs::Answer::Yes : hrs::Answer::Ok;
 }
 

@@ -10,7 +10,8 @@
 namespace hrs::test {
 
 // Records every call and answers from a script. Without a scripted answer a
-// message gets its first button (OK or Yes), an input box its default text.
+// message gets its first button (OK or Yes; No where No is the default), an
+// input box its default text.
 class ScriptedDialogs : public Dialogs {
  public:
   struct Call {

@@ -50,8 +50,9 @@ Answer QtDialogs::Message(const std::string& text, Buttons buttons, Icon icon, c
       box.setEscapeButton(QMessageBox::Cancel);
       break;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      box.setDefaultButton(QMessageBox::Yes);
+      box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
       box.setEscapeButton(QMessageBox::No);
       break;
   }
@@ -63,7 +64,8 @@ Answer QtDialogs::Message(const std::string& text, Buttons buttons, Icon icon, c
   // Closed without a button: the safe answer.
   switch (buttons) {
     case Buttons::OkCancel: return Answer::Cancel;
-    case Buttons::YesNo: return Answer::No;
+    case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo: return Answer::No;
     case Buttons::Ok: break;
   }
   return Answer::Ok;

@@ -17,6 +17,7 @@
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
 #include "app/platform/form_binding.h"
+#include "app/shell/showing_dialogs.h"
 #include "core/shell/window_arrangement.h"
 
 namespace hrs::app {
@@ -56,9 +57,11 @@ Local2Window::Local2Window(AppContext& ctx, std::shared_ptr<SmallTournament> tou
   });
   QMenu* perform = menuBar->addMenu("&Perform");
   add(perform, "lt2mnu_pair", "&Playoff Pairing", [this] { lt2mnu_pairClick(form_, *tournament_, ctx_.db, ctx_.dialogs); });
+  // The membership check's list is on the screen before its message.
   add(perform, "lt2mnu_sf", "Save File for Sanctioned &Reporting", [this] {
     BusyCursor busy(this);
-    lt2mnu_sfClick(form_, *tournament_, ctx_.db, ctx_.dialogs);
+    ShowingDialogs dialogs(ctx_.dialogs, [this] { Show(); });
+    lt2mnu_sfClick(form_, *tournament_, ctx_.db, dialogs);
   });
   add(perform, "lt2mnu_ro", "Save File for &Ranking System", [this] {
     BusyCursor busy(this);
@@ -83,7 +86,8 @@ Local2Window::Local2Window(AppContext& ctx, std::shared_ptr<SmallTournament> tou
   });
   add(print, "lt2mnu_sr", "Sanctioned &Reports", [this] {
     BusyCursor busy(this);
-    lt2mnu_srClick(form_, *tournament_, ctx_.db, ctx_.dialogs, ctx_.printer, ctx_.clock);
+    ShowingDialogs dialogs(ctx_.dialogs, [this] { Show(); });
+    lt2mnu_srClick(form_, *tournament_, ctx_.db, dialogs, ctx_.printer, ctx_.clock);
   });
 
   const QFont fixed(QStringLiteral("Courier"), 10);
@@ -215,6 +219,10 @@ void Local2Window::Show() {
   ShowButton(check1_, form_.Check1);
   ShowButton(check2_, form_.Check2);
   ShowList(list1_, form_.List1);
+  if (form_.list1Filled != list1Shown_) {
+    list1Shown_ = form_.list1Filled;
+    if (form_.List1.listIndex < 0) list1_->scrollToTop();
+  }
   ShowLabel(label1_, form_.Label1);
   ShowLabel(label2_, form_.Label2);
   label2_->setFont(QFont(ToQt(form_.captionFont == "Courier New" ? "Courier" : form_.captionFont), 10));

@@ -40,6 +40,7 @@ class Local2Window : public QWidget {
   std::function<void()> closed_;
   Local2Form form_;
   bool showing_ = false;
+  int list1Shown_ = -1;  // the filling of List1 on the screen
 
   QLineEdit* text1_;
   QLineEdit* text2_;

@@ -81,6 +81,7 @@ struct ControlCentreForm {
   // Add User File: the file being imported and its first (Command1) step done.
   std::string userFile;
   bool correcting = false;
+  std::string unreadLine;  // records the reading left, told with the review
 
   TextBox* TextByName(const std::string& name);
 };

@@ -47,7 +47,7 @@ std::optional<TournamentToAdd> CheckTournamentToAdd(const Database& db, const st
     }
   }
 
-  const auto year = FileYear(t.path);
+  const auto year = TournamentYear(t.path, !t.own);
   if (!year || *year != db.setup.RatingYear) {
     dialogs.Beep();
     dialogs.Message(FileDateNotRatingYear);

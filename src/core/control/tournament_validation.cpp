@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -187,6 +188,20 @@ std::optional<int> FileYear(const std::filesystem::path& path) {
   const std::time_t t = st.st_mtime;
   if (!::localtime_r(&t, &local)) return std::nullopt;
   return local.tm_year + 1900;
+}
+
+std::optional<int> TournamentYear(const std::filesystem::path& path, bool companion) {
+  if (companion) {
+    if (const auto bytes = ReadWholeFile(path)) {
+      WriteFormReader r(*bytes);
+      const std::string date = ReadHeader(r).value_or("");
+      const bool digits = date.size() == 8 && std::all_of(date.begin(), date.end(), [](char c) {
+                            return c >= '0' && c <= '9';
+                          });
+      if (digits) return std::stoi(date.substr(0, 4));
+    }
+  }
+  return FileYear(path);
 }
 
 }  // namespace hrs

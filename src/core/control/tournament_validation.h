@@ -53,4 +53,10 @@ RegisteredTournament RegisterUnchanged(const DataLocation& where, const std::str
 // The calendar year of a file's last-modified date (local time), or nothing.
 std::optional<int> FileYear(const std::filesystem::path& path);
 
+// The year a tournament result file belongs to. A companion file's own date
+// line ("yyyymmdd", after "kontrol" once validated) decides, as that date is
+// the one rated; the last-modified year serves the small tournament's files
+// and a file whose date line is no date.
+std::optional<int> TournamentYear(const std::filesystem::path& path, bool companion);
+
 }  // namespace hrs

@@ -10,11 +10,18 @@ namespace hrs {
 
 namespace {
 
+// The review lines of the records; the unread-records line, last in the
+// list, is none.
 std::vector<std::string> ListLines(const ListBox& list) {
   std::vector<std::string> lines;
   lines.reserve(list.lines.size());
-  for (const auto& item : list.lines) lines.push_back(item.line);
+  for (const auto& item : list.lines)
+    if (item.value != UnreadLineValue) lines.push_back(item.line);
   return lines;
+}
+
+void AddUnreadLine(ControlCentreForm& form) {
+  if (!form.unreadLine.empty()) form.List1.AddLine(form.unreadLine, UnreadLineValue);
 }
 
 int CurrentLine(const ControlCentreForm& form) {
@@ -60,6 +67,7 @@ bool WriteList(ControlCentreForm& form, Database& db, Dialogs& dialogs) {
   if (!form.correcting) StartCorrection(form, db);
   form.List1.Clear();
   form.List1.lines = std::move(kept);
+  AddUnreadLine(form);
   EmptyFields(form, db);
   dialogs.Beep();
   dialogs.Message(NotWrittenMessage(*error), Buttons::Ok, Icon::Critical);
@@ -97,6 +105,7 @@ void ImportUserFile(ControlCentreForm& form, Database& db, Dialogs& dialogs, con
     return;
   }
   form.userFile = file;
+  form.unreadLine.clear();
   form.List1.Clear();
   form.List1.enabled = false;
   for (Button* b : {&form.Command5, &form.Command6, &form.Command7, &form.Command8}) b->enabled = false;
@@ -105,11 +114,14 @@ void ImportUserFile(ControlCentreForm& form, Database& db, Dialogs& dialogs, con
 
   const UserRecordChecker checker(db, Yyyymmdd(clock.Today()));
   size_t errors = 0;
-  for (const auto& record : ReadUserRecords(*bytes)) {
+  const UserFileRecords read = ReadUserFile(*bytes);
+  for (const auto& record : read.records) {
     std::string line = checker.ReviewLine(record);
     if (IsErrorLine(line)) ++errors;
     form.List1.AddLine(std::move(line));
   }
+  form.unreadLine = UnreadRecordsLine(read);
+  AddUnreadLine(form);
   form.List1.enabled = true;
 
   if (errors == 0) {
@@ -125,7 +137,7 @@ void ImportUserFile(ControlCentreForm& form, Database& db, Dialogs& dialogs, con
     } else {
       dialogs.Message(UntouchedMessage(file));
     }
-    dialogs.Message(MatchResultsAdded);
+    dialogs.Message(WithUnreadLine(MatchResultsAdded, form.unreadLine));
     ResetControlCentre(form);
     Option1Click(form, db, dialogs, clock);
     return;
@@ -195,7 +207,7 @@ void Command4Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, cons
     return;
   }
   if (!WriteList(form, db, dialogs)) return;
-  dialogs.Message(ValidatedResultsAdded);
+  dialogs.Message(WithUnreadLine(ValidatedResultsAdded, form.unreadLine));
   ResetControlCentre(form);
   Option1Click(form, db, dialogs, clock);
 }

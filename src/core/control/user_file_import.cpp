@@ -31,29 +31,87 @@ struct Checked {
 
 }  // namespace
 
-std::vector<UserRecord> ReadUserRecords(std::string_view bytes) {
-  std::vector<UserRecord> records;
-  records.reserve(std::min<size_t>(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1,
-                                   UserFileRecordLimit + 1));
-  WriteFormReader r(bytes);
-  bool lineStart = true;
-  while (!r.AtEnd() && records.size() <= UserFileRecordLimit) {
-    std::string values[4];
-    bool blank = false;
-    for (int i = 0; i < 4; ++i) {
-      auto v = r.Next();
-      if (!v) break;
-      if (i == 0 && lineStart && v->lastOnLine && !v->quoted && Trim(v->text).empty()) {
-        blank = true;
-        break;
-      }
-      lineStart = v->lastOnLine;
-      values[i] = std::move(v->text);
-    }
-    if (blank) break;
-    records.push_back({std::move(values[0]), std::move(values[1]), std::move(values[2]), std::move(values[3])});
+namespace {
+
+// A CR that is not part of a CR LF (or a CR CR LF) ends a line as LF does:
+// the rules ask for CR alone, and other programs write LF or CR LF.
+std::string RecordEndsAsLf(std::string_view bytes) {
+  std::string out(bytes);
+  for (size_t i = 0; i < out.size(); ++i) {
+    if (out[i] != '\r') continue;
+    size_t run = i;
+    while (run < out.size() && out[run] == '\r') ++run;
+    if (run == out.size() || out[run] != '\n')
+      for (size_t k = i; k < run; ++k) out[k] = '\n';
+    i = run - 1;
   }
-  return records;
+  return out;
+}
+
+// One record of four values; false at the end of the file, `blank` for a
+// blank line (which reads no record).
+bool NextUserRecord(WriteFormReader& r, bool& lineStart, UserRecord& record, bool& blank) {
+  blank = false;
+  if (r.AtEnd()) return false;
+  std::string* fields[] = {&record.date, &record.player1, &record.player2, &record.result};
+  for (std::string* f : fields) f->clear();
+  for (int i = 0; i < 4; ++i) {
+    auto v = r.Next();
+    if (!v) break;
+    if (i == 0 && lineStart && v->lastOnLine && !v->quoted && Trim(v->text).empty()) {
+      blank = true;
+      return true;
+    }
+    lineStart = v->lastOnLine;
+    *fields[i] = std::move(v->text);
+  }
+  return true;
+}
+
+}  // namespace
+
+UserFileRecords ReadUserFile(std::string_view bytes) {
+  UserFileRecords out;
+  const bool loneCr = [&] {
+    for (size_t i = 0; i < bytes.size(); ++i)
+      if (bytes[i] == '\r' && (i + 1 == bytes.size() || (bytes[i + 1] != '\n' && bytes[i + 1] != '\r'))) return true;
+    return false;
+  }();
+  const std::string converted = loneCr ? RecordEndsAsLf(bytes) : std::string();
+  if (loneCr) bytes = converted;
+  out.records.reserve(std::min<size_t>(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1,
+                                       UserFileRecordLimit + 1));
+  WriteFormReader r(bytes);
+  bool lineStart = true, blank = false;
+  UserRecord record;
+  while (NextUserRecord(r, lineStart, record, blank)) {
+    if (blank) {
+      out.stop = UserFileStop::BlankLine;
+      break;
+    }
+    out.records.push_back(std::move(record));
+    if (out.records.size() > UserFileRecordLimit) {
+      out.stop = UserFileStop::Limit;
+      break;
+    }
+  }
+  // What the stop left: counted as the reading would have taken it.
+  while (out.stop != UserFileStop::End && NextUserRecord(r, lineStart, record, blank))
+    if (!blank) ++out.unread;
+  if (out.unread == 0) out.stop = UserFileStop::End;
+  return out;
+}
+
+std::string UnreadRecordsLine(const UserFileRecords& read) {
+  if (read.unread == 0) return {};
+  const std::string n = std::to_string(read.unread);
+  if (read.stop == UserFileStop::Limit)
+    return n + " records over the limit of " + std::to_string(UserFileRecordLimit + 1) + " were not read";
+  return n + " records after a blank line were not read";
+}
+
+std::string WithUnreadLine(const std::string& message, const std::string& unreadLine) {
+  return unreadLine.empty() ? message : message + "\r\r" + unreadLine;
 }
 
 UserRecordChecker::UserRecordChecker(const Database& db, std::string today)

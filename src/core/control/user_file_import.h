@@ -17,11 +17,29 @@ struct UserRecord {
 // Reading of a file stops after this many records and one more.
 inline constexpr size_t UserFileRecordLimit = 32000;
 
-// The records of a user file, four values each, taken by position. A blank
-// line ends the reading (as the rules tell the operator); a last record cut
-// short by the end of the file is kept with its missing values empty, so
-// that it shows as an error instead of going unseen.
-std::vector<UserRecord> ReadUserRecords(std::string_view bytes);
+// Why the reading of a user file stopped.
+enum class UserFileStop { End, BlankLine, Limit };
+
+// The records of a user file, four values each, taken by position. CR, LF
+// and CR LF each end a record. A blank line ends the reading (as the rules
+// tell the operator), and so does the limit; the records after either are
+// counted so that the operator learns of them. A last record cut short by
+// the end of the file is kept with its missing values empty, so that it
+// shows as an error instead of going unseen.
+struct UserFileRecords {
+  std::vector<UserRecord> records;
+  UserFileStop stop = UserFileStop::End;
+  size_t unread = 0;  // records after the stop
+};
+UserFileRecords ReadUserFile(std::string_view bytes);
+inline std::vector<UserRecord> ReadUserRecords(std::string_view bytes) { return ReadUserFile(bytes).records; }
+
+// The line that ends the review when records were left unread ("12 records
+// after a blank line were not read"); empty when every record was read.
+std::string UnreadRecordsLine(const UserFileRecords& read);
+// The item value of that line in the review list: it is no record and is
+// never written to a month file.
+inline constexpr int UnreadLineValue = -1;
 
 // Validates records against the setup and the player table and builds
 // their review lines; membership numbers become Sys Ids.
@@ -87,6 +105,9 @@ inline constexpr const char* ErrorsRemainTitle = "Errors in imported file";
 inline constexpr const char* ValidatedResultsAdded =
     "Validated results successfully added to month files\r\rDon't import this file again (better move, rename or "
     "erase)";
+
+// A final message with the unread-records line, when there is one, after it.
+std::string WithUnreadLine(const std::string& message, const std::string& unreadLine);
 
 std::string ErrorsChoicePrompt(size_t errors);
 std::string ErasedMessage(const std::string& file);

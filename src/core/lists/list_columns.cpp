@@ -33,6 +33,12 @@ AdjustmentCounts CountedAdjustments(const PlayerRecord& player, bool exactCarrie
   return c;
 }
 
+std::string RankingSortLine(int sysId, const PlayerRecord& player) {
+  const AdjustmentCounts c = CountedAdjustments(player, false);
+  return RightAlign(player.Rating, 4) + RightAlign(c.won, 4) + RightAlign(c.drawn, 3) + RightAlign(c.lost, 4) +
+         FitLeft(player.Name.str(), 28) + RightAlign(sysId, 4) + RightAlign(player.Status, 2);
+}
+
 std::string RatingMovement(const PlayerRecord& player) {
   if (player.PrevRating > 0 && player.Rating > player.PrevRating)
     return RightAlign(player.Rating - player.PrevRating, 4) + "+";

@@ -25,6 +25,12 @@ struct AdjustmentCounts {
 // 11 characters (exactCarried), the dynamic printout one of at least 11.
 AdjustmentCounts CountedAdjustments(const PlayerRecord& player, bool exactCarried);
 
+// The sort line of the ranking list: rating, won, drawn, lost (the counted
+// values of the printout), name and Sys Id, read from the end for the
+// descending order. The screen list and the dynamic printout, whose order
+// the snapshot keeps, share it, so that equal ratings stand alike in both.
+std::string RankingSortLine(int sysId, const PlayerRecord& player);
+
 // The rating "+/-" column: the change since the snapshot in 4 characters and
 // its sign, or five blanks when there is none or no snapshot rating.
 std::string RatingMovement(const PlayerRecord& player);

@@ -107,9 +107,7 @@ PrintOutcome PrintRankingDynamic(Database& db, Dialogs& dialogs, PrintJob& job, 
     if (p.Status != StatusActive || p.Rating <= 0) continue;
     const AdjustmentCounts c = CountedAdjustments(p, false);
     if (c.Total() < db.setup.MinAdjustments) continue;
-    items.push_back({RightAlign(p.Rating, 4) + RightAlign(c.won, 4) + RightAlign(c.drawn, 3) + RightAlign(c.lost, 4) +
-                         FitLeft(p.Name.str(), 28) + RightAlign(id, 4) + RightAlign(p.Status, 2),
-                     id});
+    items.push_back({RankingSortLine(id, p), id});
   }
   SortedList list;
   list.AddAll(std::move(items));

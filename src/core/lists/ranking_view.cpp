@@ -28,7 +28,7 @@ ListViewContent RankingListView(const Database& db, const std::optional<PrevRank
     const PlayerRecord& p = players[id];
     if (p.Rating <= 0 || p.Status != StatusActive) continue;
     if (CountedAdjustments(p, true).Total() < db.setup.MinAdjustments) continue;
-    items.push_back({RightAlign(p.Rating, 5), id});
+    items.push_back({RankingSortLine(id, p), id});
   }
   SortedList list;
   list.AddAll(std::move(items));

@@ -6,7 +6,9 @@
 
 namespace hrs {
 
-enum class Buttons { Ok, OkCancel, YesNo };
+// YesNoDefaultNo: Yes and No with No as the default button, for a question
+// whose Yes destroys work.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class Icon { None, Question, Information, Warning, Critical };
 enum class Answer { Ok, Cancel, Yes, No };
 

@@ -188,9 +188,15 @@ void Command3Click(PlayerForm& f, const Database& db) {
   if (f.mode == PlayerMode::NewPlayer) {
     SelectLast(f);
   } else if (f.mode == PlayerMode::AlphaSearch) {
+    // As choosing new-player mode does: a player taken into the fields by a
+    // double click must not be saved a second time as a new one.
     SetMode(f, PlayerMode::NewPlayer);
     f.Label5.caption = NewPlayerHelp;
     f.text1.text = NextSysId(db);
+    f.text2.text.clear();
+    f.text3.text.clear();
+    f.text4.text.clear();
+    f.Text5.text = std::to_string(db.setup.FirstRating);
     SelectFirst(f);
   }
   if (f.mode != PlayerMode::NewPlayer) {

@@ -51,8 +51,7 @@ void lt2mnu_rrClick(Local2Form& form, SmallTournament& t, const Database& db, Di
   form.qualificationMode = form.playoffMode = false;
   HidePairingControls(form);
   ShowResultFields(form, true);
-  form.List1.Clear();
-  form.List1.lines = MatchListLines(t, db.players);
+  form.FillList1(MatchListLines(t, db.players));
   form.Label1.visible = form.Label2.visible = true;
   form.Label1.caption = RoundRobinHelpText();
   form.Label2.caption = RoundRobinCaption;
@@ -121,8 +120,7 @@ void lt2mnu_standClick(Local2Form& form, SmallTournament& t, const Database& db,
   ShowResultFields(form, false);
   form.qualificationMode = false;
   RunStandings(form, t, db, dialogs);
-  form.List1.Clear();
-  form.List1.lines = CurrentStandingsLines(t, db.players);
+  form.FillList1(CurrentStandingsLines(t, db.players));
   form.Label1.visible = form.Label2.visible = true;
   form.Label2.caption = CurrentStandingsCaption(t);
   form.captionFont = "Courier New";
@@ -136,8 +134,7 @@ void lt2mnu_grpClick(Local2Form& form, const SmallTournament& t, const Database&
   form.Label1.visible = form.Label2.visible = false;
   ShowResultFields(form, false);
   form.qualificationMode = false;
-  form.List1.Clear();
-  form.List1.lines = GroupViewLines(t, db.players);
+  form.FillList1(GroupViewLines(t, db.players));
   form.focus.clear();
 }
 

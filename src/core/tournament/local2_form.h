@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/data/database.h"
 #include "core/platform/clock.h"
@@ -25,6 +26,14 @@ struct Local2Form {
   Button Check1{"&Randomly", true, false};
   Button Check2{"2-1 &victory in smaller groups", true, false};
   ListBox List1;
+  // Counts the fillings of List1: a list filled anew is shown from its top
+  // line, as a cleared list box is, wherever the previous one was scrolled.
+  int list1Filled = 0;
+  void FillList1(std::vector<SortedList::Item> lines = {}) {
+    List1.Clear();
+    List1.lines = std::move(lines);
+    ++list1Filled;
+  }
   Label Label1;  // the text area
   Label Label2;  // the column caption
   std::string captionFont = "Courier New";

@@ -34,7 +34,7 @@ bool MakeSanctioned(Local2Form& form, SmallTournament& t, const Database& db, Di
   dialogs.Beep();
   if (dialogs.Message(question + "\r\rShould it be?", Buttons::YesNo, Icon::Question, "Sanctioned ?") != Answer::Yes)
     return false;
-  form.List1.Clear();
+  form.FillList1();
   form.Label1.caption.clear();
   form.Label2.caption.clear();
   form.List1.AddLine("These players have incorrect Membership Id's:");
@@ -45,7 +45,7 @@ bool MakeSanctioned(Local2Form& form, SmallTournament& t, const Database& db, Di
     dialogs.Message("Please correct");
     return false;
   }
-  form.List1.Clear();
+  form.FillList1();
   const auto id = dialogs.Input("Please enter Event Id", "Sanctioned ?", "");
   if (!id || id->empty()) return false;
   t.header.Sanctioned = 1;

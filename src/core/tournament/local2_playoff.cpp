@@ -44,8 +44,7 @@ void lt2mnu_poClick(Local2Form& form, SmallTournament& t, const Database& db, Di
     dialogs.Message("Some match results are missing");
     return;
   }
-  form.List1.Clear();
-  form.List1.lines = QualificationLines(t, db.players);
+  form.FillList1(QualificationLines(t, db.players));
   form.Label1.visible = form.Label2.visible = true;
   form.Label2.caption = QualificationCaption;
   form.captionFont = "Sans Serif";
@@ -131,8 +130,7 @@ void Command3Click(Local2Form& form, SmallTournament& t, const Database& db, Dia
   const Seeding seeding = MakePairing(t, ranked, form.Check1.value, random, db.players);
   form.view = Local2Form::View::Pairing;
   form.qualificationMode = false;
-  form.List1.Clear();
-  form.List1.lines = PairingLines(seeding);
+  form.FillList1(PairingLines(seeding));
   SaveSeedingFile(db.location, t, seeding, dialogs);
   SaveBracketFile(db.location, t, dialogs);
   form.Command3.visible = form.Check1.visible = false;
@@ -148,13 +146,12 @@ void lt2mnu_rpClick(Local2Form& form, SmallTournament& t, const Database& db, Di
   if (!LoadBracket(db.location, t)) {
     t.playoffSize = 0;
     t.playoff = PlayoffTable{};
-    form.List1.Clear();
+    form.FillList1();
     dialogs.Beep();
     dialogs.Message("File of single-elimination\rpairing not found.\r\rDid you make it?", Buttons::Ok, Icon::Warning);
     return;
   }
-  form.List1.Clear();
-  form.List1.lines = BracketLines(t, db.players, 36);
+  form.FillList1(BracketLines(t, db.players, 36));
   form.Label1.visible = true;
   form.Label1.caption = PlayoffHelpText;
   form.focus = "Text1";
@@ -206,8 +203,7 @@ void PlayoffEnter(Local2Form& form, SmallTournament& t, const Database& db, Dial
   t.playoff.At(match->row, WonColumn(match->round)) = a;
   t.playoff.At(match->row + 1, WonColumn(match->round)) = b;
   AdvanceWinners(t);
-  form.List1.Clear();
-  form.List1.lines = BracketLines(t, db.players, 39);
+  form.FillList1(BracketLines(t, db.players, 39));
   const std::string head = RightAlign(number, 3);
   for (size_t i = 0; i < form.List1.lines.size(); ++i) {
     if (form.List1.lines[i].line.compare(0, 3, head) == 0) {

@@ -4,11 +4,12 @@
 #include "core/tournament/schedule.h"
 #include "core/tournament/tournament_files.h"
 #include "core/tournament/tournament_lines.h"
+#include "core/tournament/tournament_replacement.h"
 
 namespace hrs {
 
 std::string SelectionHelpText() {
-  return std::string("This module supports a tournament for 8 - 48 players with single-elimination play-off ") +
+  return std::string("This module supports a tournament for 8 - 48 players with single-elimination playoff ") +
          " for 4 or 8 players. Maximum 8 rounds to find the winner." + "\r" +
          "Click players to select, click selected players to remove." + "\r" + "When ready click Perform/Make Groups.";
 }
@@ -222,6 +223,13 @@ void ltmnu_matchClick(LocalForm& form, SmallTournament& t, const Database& db, D
                                std::to_string(figures.tables) + " tables.";
   if (dialogs.Message(question, Buttons::OkCancel, Icon::Question, "Ready to make the match program") != Answer::Ok)
     return;
+  const DayTournament day = TournamentOfTheDay(db.location, TournamentBaseFor(clock.Today()), db.setup.RatingYear);
+  if (day.HoldsWork()) {
+    dialogs.Beep();
+    if (dialogs.Message(ReplaceTournamentQuestion(day), Buttons::YesNoDefaultNo, Icon::Warning,
+                        ReplaceTournamentTitle) != Answer::Yes)
+      return;
+  }
 
   next.matches = BuildMatchTable(next.sizes, next.groups);
   next.base = TournamentBaseFor(clock.Today());

@@ -10,6 +10,7 @@
 #include "core/data/registry_file.h"
 #include "core/data/setup_file.h"
 #include "core/data/transaction_names.h"
+#include "core/data/write_form.h"
 
 namespace hrs {
 
@@ -61,15 +62,25 @@ void ResetTableToDefault(PlayerTable& players, RatingStats& stats, int firstRati
   }
 }
 
-std::string ChangeToDefaultDoneMessage() {
-  return "Operation successfully completed\r"
-         "All ratings have been changed to the default\r"
-         "Deleted players have been changed to void\r"
-         "\r"
-         "The collection of rating adjusting tournaments\r"
-         "and month files have been emptied.\r"
-         "\r"
-         "All old files have been renamed .old";
+std::string ChangeToDefaultDoneMessage(const std::vector<std::string>& keptMonthFiles) {
+  std::string text =
+      "Operation successfully completed\r"
+      "All ratings have been changed to the default\r"
+      "Deleted players have been changed to void\r"
+      "\r";
+  if (keptMonthFiles.empty()) {
+    text += "The collection of rating adjusting tournaments\r"
+            "and month files have been emptied.\r"
+            "\r"
+            "All old files have been renamed .old";
+    return text;
+  }
+  text += "The collection of rating adjusting tournaments has been emptied.\r"
+          "These month files were kept with their results,\r"
+          "as their .old names are taken already:\r";
+  for (const std::string& name : keptMonthFiles) text += name + "\r";
+  text += "\rAll other old files have been renamed .old";
+  return text;
 }
 
 bool ChangeRatingsToDefault(Database& db, Dialogs& dialogs, const Clock& clock) {
@@ -114,6 +125,13 @@ bool ChangeRatingsToDefault(Database& db, Dialogs& dialogs, const Clock& clock) 
     return false;
   }
 
+  // An empty month file kept is no matter; one holding results is told.
+  std::vector<std::string> kept;
+  for (int m = 1; m <= 12; ++m) {
+    const auto bytes = ReadWholeFile(where.DataPath(MonthFileName(year, m)));
+    if (bytes && HoldsValues(*bytes)) kept.push_back(MonthFileName(year, m));
+  }
+
   // As loaded again from the file (the void players' membership numbers
   // read back as none).
   PlayerTable reloaded;
@@ -122,7 +140,7 @@ bool ChangeRatingsToDefault(Database& db, Dialogs& dialogs, const Clock& clock) 
   db.players = std::move(players);
   db.stats = std::move(stats);
   db.setup = setup;
-  dialogs.Message(ChangeToDefaultDoneMessage() + "\r\r" + BackupLine(backup));
+  dialogs.Message(ChangeToDefaultDoneMessage(kept) + "\r\r" + BackupLine(backup));
   return true;
 }
 

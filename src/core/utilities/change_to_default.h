@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/data/database.h"
 #include "core/platform/clock.h"
@@ -18,6 +19,10 @@ void ResetTableToDefault(PlayerTable& players, RatingStats& stats, int firstRati
 // (the backup or the new files could not be written; both told).
 bool ChangeRatingsToDefault(Database& db, Dialogs& dialogs, const Clock& clock);
 
-std::string ChangeToDefaultDoneMessage();
+// The closing message. `keptMonthFiles`: month files that kept their names
+// (a second change in one year finds their ".old" names taken) and still
+// hold results; the message names them instead of calling the month files
+// emptied.
+std::string ChangeToDefaultDoneMessage(const std::vector<std::string>& keptMonthFiles = {});
 
 }  // namespace hrs

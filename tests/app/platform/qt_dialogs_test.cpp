@@ -54,6 +54,10 @@ TEST(QtDialogs, AMessageShowsEachCrAsALineBreakUnderTheProgramsName) {
   // Closed from its title bar: the safe answer.
   WhenModal([](QWidget* w) { w->close(); });
   EXPECT_EQ(dialogs.Message("Sure?", Buttons::YesNo, Icon::Question, ""), Answer::No);
+
+  // Where Yes destroys work, No is the default button.
+  WhenModal([](QWidget* w) { qobject_cast<QMessageBox*>(w)->defaultButton()->click(); });
+  EXPECT_EQ(dialogs.Message("Replace?", Buttons::YesNoDefaultNo, Icon::Warning, ""), Answer::No);
 }
 
 TEST(QtDialogs, AnInputBoxGivesTheTextOrNothing) {

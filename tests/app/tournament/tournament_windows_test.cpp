@@ -9,17 +9,20 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "app/shell/mdi_form.h"
 #include "app/shell/shell_fixture.h"
 #include "app/tournament/local2_window.h"
 #include "app/tournament/local_window.h"
+#include "core/data/player_file.h"
 
 namespace hrs::test {
 namespace {
 
 void Click(QListWidget* list, int row) {
+  list->scrollToItem(list->item(row));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
@@ -150,6 +153,60 @@ TEST(TournamentWindows, ElevenPlayersFromSelectionToStandingsAndBack) {
   Choose(local2, "lt2mnu_ex");
   QApplication::processEvents();
   EXPECT_TRUE(Shown(local));
+}
+
+// 24 players: the standings and the qualification open at their first
+// line wherever the list stood before; turning the tournament into a
+// sanctioned one shows the players to correct before it says so.
+TEST(TournamentWindows, ListsOpenAtTheTopAndTheMembershipCheckShowsItsPlayersFirst) {
+  ShellFixture f;
+  f.WriteClub(24);
+  PlayerTable table;
+  ASSERT_EQ(ParsePlayerFile(f.data.Read(PlayerFile), table), PlayerParse::Ok);
+  table[5].MbShipNo = NoMembership;
+  f.data.Write(PlayerFile, PlayerFileBytes(table));
+  ASSERT_TRUE(f.Start());
+  f.window->show();
+  f.window->RunMenuItem("mnu_lt");
+  QWidget* local = f.window->FindChildWindow("dbLocal");
+  ASSERT_TRUE(local);
+  auto* selection = Child<QListWidget>(local, "SelectionList");
+  for (int row = 0; row < 24; ++row) Click(selection, row);
+  f.dialogs.InputAnswer("4");
+  Choose(local, "ltmnu_grup");
+  f.dialogs.Answer(Answer::Ok);
+  f.dialogs.Answer(Answer::No);
+  Choose(local, "ltmnu_match");
+  QWidget* local2 = f.window->FindChildWindow("dbLocal2");
+  ASSERT_TRUE(local2);
+  auto* list = Child<QListWidget>(local2, "List1");
+  ASSERT_EQ(list->count(), 60);
+  for (int match = 1; match <= 60; ++match) {
+    QTest::keyClicks(Child<QLineEdit>(local2, "Text1"), QString::number(match));
+    QTest::keyClicks(Child<QLineEdit>(local2, "Text2"), "2");
+    QTest::keyClicks(Child<QLineEdit>(local2, "Text3"), match % 2 ? "0" : "1");
+    QTest::mouseClick(Child<QPushButton>(local2, "Command1"), Qt::LeftButton);
+  }
+  ASSERT_EQ(list->currentRow(), 59);
+  local2->parentWidget()->resize(local2->parentWidget()->width(), 1);  // as small as it goes
+  QApplication::processEvents();
+
+  for (const char* view : {"lt2mnu_stand", "lt2mnu_po"}) {
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    Choose(local2, view);
+    ASSERT_EQ(list->count(), 24) << view;
+    ASSERT_GT(list->verticalScrollBar()->maximum(), 0) << view;
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0) << view;
+  }
+
+  QStringList onScreen;
+  f.dialogs.onMessage = [&](const std::string& text) {
+    if (text == "Please correct") onScreen = Lines(list);
+  };
+  f.dialogs.Answer(Answer::Yes);  // it should be sanctioned
+  Choose(local2, "lt2mnu_sf");
+  f.dialogs.onMessage = nullptr;
+  EXPECT_EQ(onScreen, (QStringList{"These players have incorrect Membership Id's:", "   5 Player5"}));
 }
 
 }  // namespace

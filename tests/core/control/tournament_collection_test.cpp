@@ -158,8 +158,19 @@ TEST(AddTournament, RefusalsAndTheirMessages) {
     bool registered;
   };
   const std::vector<Case> cases = {
-      {"file of last year", [](TournamentClub& c, const std::string& f) { SetFileYear(c.dir.path() / f, 2025); },
+      // The tournament's own date line decides the year, not the file's date.
+      {"tournament of last year",
+       [](TournamentClub& c, const std::string& f) {
+         c.dir.Write(f, "\"20251206\"\r\n1,2,1,2,\" \"\r\n");
+         SetFileYear(c.dir.path() / f, 2026);
+       },
        {}, "File Date is not current rating year", false},
+      {"tournament of this year copied after New Year",
+       [](TournamentClub& c, const std::string& f) {
+         c.CompanionFiles("T042");
+         SetFileYear(c.dir.path() / f, 2027);
+       },
+       {}, "File validated and added", true},
       {"no setup file, Cancel", [](TournamentClub&, const std::string&) {}, {Answer::Ok, Answer::Cancel},
        ParticipantsFailure, false},
       {"no setup file, recognized players only", [](TournamentClub&, const std::string&) {}, {Answer::Ok, Answer::Ok},

@@ -56,14 +56,66 @@ TEST(UserFileImport, ReviewLinesMarkEveryWrongField) {
   EXPECT_EQ(club.Line({"19960617", "1", "2", "1"}), "19960617         1         2  1 ");
 }
 
-TEST(UserFileImport, ReadingStopsAtABlankLineOrAfterTheLimit) {
-  EXPECT_EQ(ReadUserRecords("20260101,1,2,1\r\n20260102,2,1,0\r\n\r\n20260103,1,2,1\r\n").size(), 2u);
+TEST(UserFileImport, ReadingStopsAtABlankLineOrAfterTheLimitAndCountsWhatItLeft) {
+  std::string many;
+  for (int i = 0; i < 32005; ++i) many += "20260101,1,2,1\r\n";
+  const struct {
+    const char* what;
+    std::string bytes;
+    size_t records;
+    const char* unread;
+  } cases[] = {
+      {"CR LF", "20260101,1,2,1\r\n20260102,2,1,0\r\n", 2, ""},
+      {"LF", "20260101,1,2,1\n20260102,2,1,0\n", 2, ""},
+      {"CR alone, as the rules ask", "20260101,1,2,1\r20260102,2,1,0\r20260103,1,2,2\r", 3, ""},
+      {"CR CR LF", "20260101,1,2,1\r\r\n20260102,2,1,0\r\r\n", 2, ""},
+      {"blank lines at the end", "20260101,1,2,1\r\n\r\n\r\n", 1, ""},
+      {"blank line", "20260101,1,2,1\r\n20260102,2,1,0\r\n\r\n20260103,1,2,1\r\n\r\n20260104,1,2,1\r\n", 2,
+       "2 records after a blank line were not read"},
+      {"blank line of CRs", "20260101,1,2,1\r\r20260103,1,2,1\r", 1, "1 records after a blank line were not read"},
+      {"over the limit", many, 32001, "4 records over the limit of 32001 were not read"},
+  };
+  for (const auto& c : cases) {
+    const UserFileRecords read = ReadUserFile(c.bytes);
+    EXPECT_EQ(read.records.size(), c.records) << c.what;
+    EXPECT_EQ(UnreadRecordsLine(read), c.unread) << c.what;
+    for (const auto& r : read.records) EXPECT_EQ(r.date.size(), 8u) << c.what;
+  }
   const auto cut = ReadUserRecords("20260101,1,2,1\r\n20260102,2\r\n");
   ASSERT_EQ(cut.size(), 2u);
   EXPECT_EQ(cut[1].result, "");
-  std::string many;
-  for (int i = 0; i < 32005; ++i) many += "20260101,1,2,1\r\n";
-  EXPECT_EQ(ReadUserRecords(many).size(), 32001u);
+  const auto cr = ReadUserRecords("20260101,1,2,1\r20260102,3,1,0\r");
+  EXPECT_EQ(cr[1].player1, "3");
+  EXPECT_EQ(cr[1].result, "0");
+}
+
+// The operator learns of the records a blank line left unread: last in the
+// review, and again in the final message; none of it reaches a month file.
+TEST(UserFileImport, RecordsLeftUnreadAreToldInTheReviewAndTheFinalMessage) {
+  ImportClub club;
+  club.dialogs.Answer(Answer::Ok);
+  club.dialogs.Answer(Answer::Yes);
+  club.dialogs.Answer(Answer::No);
+  club.Import("20260617,1,2,2\r\n\r\n20260618,1,3,1\r\n20260619,1,3,1\r\n");
+  const std::string unread = "2 records after a blank line were not read";
+  EXPECT_EQ(club.MonthFile(6), "\"20260617\",2,1,\" \"\r\n");
+  const auto messages = club.dialogs.Messages();
+  ASSERT_EQ(messages.size(), 5u);
+  EXPECT_EQ(messages[4], "Match results successfully added to month files\r\r" + unread);
+
+  // With an error: the line ends the list through the correction and the save.
+  club.dialogs.Clear();
+  club.dialogs.InputAnswer("2");
+  club.Import("20260617,1,2,2\r\n20260618,1,1,1\r\n\r\n20260619,1,3,1\r\n");
+  ASSERT_EQ(club.form.List1.lines.size(), 3u);
+  EXPECT_EQ(club.form.List1.lines[2].line, "1 records after a blank line were not read");
+  List1Click(club.form, club.db, 1);
+  club.form.Text5.text = "3";
+  Command3Click(club.form, club.db, club.dialogs, club.clock);
+  Command4Click(club.form, club.db, club.dialogs, club.clock);
+  EXPECT_EQ(club.MonthFile(6), "\"20260617\",2,1,\" \"\r\n\"20260617\",2,1,\" \"\r\n\"20260618\",1,3,\" \"\r\n");
+  EXPECT_EQ(club.dialogs.Messages().back(), std::string(ValidatedResultsAdded) +
+                                                "\r\r1 records after a blank line were not read");
 }
 
 TEST(UserFileImport, NoErrorsWrittenWinnerFirstAndTheFileErasedOnRequest) {

@@ -33,11 +33,11 @@ TEST(RankingListOnScreen, ListsRatedActivePlayersWithEnoughAdjustments) {
   EXPECT_EQ(view.caption, "Ranking List");
   EXPECT_EQ(view.header, " Rank  Id  Name                       Rating  +/- Rank+/-");
   EXPECT_TRUE(view.selectFirst);
-  // Equal ratings: the sorted list read backwards, the later Sys Id first.
+  // Equal ratings in the printout's order: more won first.
   const std::vector<std::string> expected = {
       "   1    6 Erik                         1550  10-",
-      "   2    7 Fred                         1500     ",
-      "   3    1 Anna                         1500  20+",
+      "   2    1 Anna                         1500  20+",
+      "   3    7 Fred                         1500     ",
   };
   EXPECT_EQ(view.lines, expected);
 }
@@ -52,10 +52,32 @@ TEST(RankingListOnScreen, RankMovementsFromThePreviousRanking) {
   const std::vector<std::string> expected = {
       "   1    5 Dora                         1600         1+",
       "   2    6 Erik                         1550  10-    1-",
-      "   3    7 Fred                         1500     ",
-      "   4    1 Anna                         1500  20+    1-",
+      "   3    1 Anna                         1500  20+",
+      "   4    7 Fred                         1500     ",
   };
   EXPECT_EQ(view.lines, expected);
+}
+
+// Right after a snapshot nobody has moved: equal ratings stand on the screen
+// as in the printout that took it, and only a real change shows afterwards.
+TEST(RankingListOnScreen, NoMovementThatNeverHappened) {
+  ListsClub club;
+  for (const char* name : {"Jens", "Sven", "Olga", "Anna", "Nils"}) club.Add(name, 1500, 2, 0, 1);
+  club.Add("Bo", 1500, 3, 0, 1);
+  club.Add("Cy", 1500, 2, 1, 0);
+  club.Add("Dag", 1400);
+  ASSERT_TRUE(PrintRankingDynamic(club.db, club.dialogs, club.job, club.clock).snapshotTaken);
+  auto movements = [&] {
+    std::vector<std::string> moved;
+    const auto view = ShowRankingList(club.db, club.dialogs);
+    for (const auto& line : view->lines)
+      if (line.size() > 48) moved.push_back(line);
+    return moved;
+  };
+  EXPECT_EQ(movements(), std::vector<std::string>{});
+  club[8].Rating = 1510;  // Dag passes them all
+  EXPECT_EQ(movements().size(), 8u);
+  EXPECT_EQ(movements()[0], "   1    8 Dag                          1510 110+    7+");
 }
 
 TEST(RankingListOnScreen, AMissingOrDamagedSnapshotShowsNoRankMovements) {

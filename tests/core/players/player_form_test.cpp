@@ -159,6 +159,24 @@ TEST_F(PlayerFormTest, AlphaSearchAndBackToNewPlayers) {
   EXPECT_EQ(f.List1.selected, std::vector<int>{29});
 }
 
+// A player found by alpha search and taken into the fields must not be
+// saved again as a new player once the reverse sort returns to that mode.
+TEST_F(PlayerFormTest, ReverseSortFromAlphaSearchEmptiesTheFields) {
+  Option4Click(f, db);
+  f.text2.text = "bo";
+  text2Change(f);
+  List1DblClick(f, db, f.List1.selected.at(0));
+  ASSERT_EQ(f.text2.text, "Bo Lund");
+  Command3Click(f, db);
+  EXPECT_EQ(f.mode, PlayerMode::NewPlayer);
+  EXPECT_EQ(f.text1.text, "31");
+  for (const TextBox* t : {&f.text2, &f.text3, &f.text4}) EXPECT_EQ(t->text, "");
+  EXPECT_EQ(f.Text5.text, "1600");
+  Command1Click(f, db, dialogs);
+  EXPECT_EQ(db.players.PlayerCount, 30);
+  EXPECT_EQ(f.focus, "text2");
+}
+
 TEST_F(PlayerFormTest, ANewPlayerJoinsTheListAndTheFieldsStartAgain) {
   f.text2.text = "Dag Moe";
   f.Check1.value = true;

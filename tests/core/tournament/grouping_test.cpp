@@ -28,7 +28,7 @@ TEST(TournamentGrouping, OpeningListsTheActivePlayersByName) {
   EXPECT_EQ(club.form.SelectionList.lines[0].value, 3);
   EXPECT_EQ(club.form.SelectionList.lines[1].line, "Player01                    1990");
   EXPECT_EQ(club.form.Label1.caption,
-            "This module supports a tournament for 8 - 48 players with single-elimination play-off  for 4 or 8 "
+            "This module supports a tournament for 8 - 48 players with single-elimination playoff  for 4 or 8 "
             "players. Maximum 8 rounds to find the winner.\rClick players to select, click selected players to "
             "remove.\rWhen ready click Perform/Make Groups.");
 

@@ -48,6 +48,51 @@ TEST(TournamentFiles, TwoTournamentsOnOneDay) {
   EXPECT_EQ(club.dir.Read("LT261208fast"), ",2,5,6,0,\"\"\r\n");  // groups of 6
 }
 
+// One tournament per day; one that holds results or is registered for
+// rating is replaced only when the operator says so (No is the default).
+TEST(TournamentFiles, ASecondMatchProgramAsksBeforeItReplacesResults) {
+  TournamentClub club(8);
+  club.db.setup.RatingYear = 2026;
+  club.MatchProgram(8);
+  Local2Form form;
+  Local2FormLoad(form, club.t, club.db, club.dialogs);
+  form.Text1.text = "3", form.Text2.text = "2", form.Text3.text = "1";
+  Command1Click(form, club.t, club.db, club.dialogs);
+  lt2mnu_exClick(form, club.t);  // File > Exit: the selection behind still holds the groups
+  const std::string matches = club.dir.Read("LT261208kamp");
+  const struct {
+    bool registered;
+    Answer answer;
+    const char* state;
+  } cases[] = {
+      {false, Answer::No, "is not"},
+      {true, Answer::No, "is"},
+      {true, Answer::Yes, "is"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.state);
+    if (c.registered) club.dir.Write("QTPR2026.DAT", "\"RHRSLT261208\"\r\n");
+    club.dialogs.Clear();
+    club.dialogs.Answer(Answer::Ok);
+    if (c.answer == Answer::Yes) {
+      club.dialogs.Answer(Answer::Yes);
+      club.dialogs.Answer(Answer::No);  // not sanctioned
+    }
+    ltmnu_matchClick(club.form, club.t, club.db, club.dialogs, club.clock);
+    const auto calls = club.dialogs.MessageCalls();
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls[1].text, std::string("Tournament LT261208 of today holds 1 result\rand its file RHRSLT261208 ") +
+                                 c.state +
+                                 " registered for rating.\r\rThere is one tournament per day: a new match program\r"
+                                 "replaces it, results and all.\r\rDo you want to replace tournament LT261208?");
+    EXPECT_EQ(calls[1].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_EQ(calls[1].icon, Icon::Warning);
+    EXPECT_EQ(calls[1].title, "Replace tournament?");
+    EXPECT_EQ(club.t.matchProgram, c.answer == Answer::Yes);
+    EXPECT_EQ(club.dir.Read("LT261208kamp") == matches, c.answer == Answer::No);
+  }
+}
+
 TEST(TournamentFiles, MissingOrDamagedFiles) {
   struct Case { const char* fast; const char* kamp; const char* message; };
   const Case cases[] = {

@@ -84,6 +84,14 @@ TEST(ChangeToDefault, RestartsTheYearAndSetsItsFilesAside) {
   club.clock.Set({{2026, 12, 8}, 15, 0, 0});
   club.dialogs.Clear();
   EXPECT_TRUE(ChangeRatingsToDefault(club.db, club.dialogs, club.clock));
+  EXPECT_EQ(club.dialogs.Messages(),
+            std::vector<std::string>{
+                "Operation successfully completed\rAll ratings have been changed to the default\r"
+                "Deleted players have been changed to void\r\r"
+                "The collection of rating adjusting tournaments has been emptied.\r"
+                "These month files were kept with their results,\ras their .old names are taken already:\r"
+                "RS202606.DAT\r\rAll other old files have been renamed .old\r\r"
+                "The files as they were before are kept in the folder backup/20261208-150000."});
   EXPECT_EQ(club.dir.Read("RS202606.DAT"), "\"20260606\",\"1\",\"3\",\" \"\r\n");
   EXPECT_EQ(club.dir.Read("RS202606.old"), "\"20260605\",\"1\",\"2\",\" \"\r\n");
   EXPECT_EQ(club.dir.Read("qtpr2026.old"), "\"No QTP files\"\r\n");
