@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
 #include "core/players/player_entry.h"
+#include "core/text/code_page.h"
 
 namespace hrs::cli {
 
@@ -30,11 +31,12 @@ int RunAddPlayer(CliContext& ctx) {
       if (!entry.Check2) entry.text4 = ctx.args[++i];
     } else if (a == "--info") {
       entry.Check1 = false;
-      entry.text3 = ctx.args[++i];
+      entry.text3 = TextFromFile(ctx.args[++i]);
     } else if (a == "--rating") {
       rating = ctx.args[++i];
     } else if (!haveName && (a.empty() || a[0] != '-' || a.size() == 1)) {
-      entry.text2 = a;
+      // A terminal in the Windows code page gives its letters as they are typed.
+      entry.text2 = TextFromFile(a);
       haveName = true;
     } else {
       return UnexpectedArgument(ctx, "add-player", a);

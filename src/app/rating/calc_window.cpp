@@ -1,5 +1,6 @@
 #include "app/rating/calc_window.h"
 
+#include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
 
 #include <QCheckBox>
@@ -34,7 +35,7 @@ constexpr int OpenHeightTwips = 3945;
 constexpr int ListWidthTwips = 9620;
 constexpr int HistoryWidthTwips = 3675;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) { return ToQt(s); }
 
 }  // namespace
 
@@ -170,7 +171,7 @@ bool CalcWindow::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void CalcWindow::StartMonthChanged() {
-  const std::string text = text2_->text().toStdString();
+  const std::string text = FromQt(text2_->text());
   // Compared as text, as the month has always been.
   if (!IsNumeric(text) || text > TwoDigits(ctx_.clock.Today().month)) {
     if (text2_->text() != "01") text2_->setText("01");
@@ -219,13 +220,13 @@ void CalcWindow::Progress(CalculationStep step, const std::string& label) {
 }
 
 void CalcWindow::Calculate() {
-  const auto start = NumericValue(text2_->text().toStdString());
+  const auto start = NumericValue(FromQt(text2_->text()));
   if (!start) {
     text2_->setFocus(Qt::OtherFocusReason);
     return;
   }
   if (*start < 1 || *start > 12) text2_->setText("1");
-  const auto end = NumericValue(text3_->text().toStdString());
+  const auto end = NumericValue(FromQt(text3_->text()));
   if (!end) {
     text3_->setFocus(Qt::OtherFocusReason);
     return;
@@ -236,8 +237,8 @@ void CalcWindow::Calculate() {
   {
     BusyCursor busy(this);
     outcome = CalculateRatings(
-        ctx_.db, static_cast<int>(NumericValue(text2_->text().toStdString()).value_or(1)),
-        static_cast<int>(NumericValue(text3_->text().toStdString()).value_or(12)), ctx_.dialogs, ctx_.clock,
+        ctx_.db, static_cast<int>(NumericValue(FromQt(text2_->text())).value_or(1)),
+        static_cast<int>(NumericValue(FromQt(text3_->text())).value_or(12)), ctx_.dialogs, ctx_.clock,
         [this](CalculationStep step, const std::string& label) { Progress(step, label); });
   }
   if (outcome.stopped) {
