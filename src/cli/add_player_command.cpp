@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/console_dialogs.h"
 #include "core/players/player_entry.h"
+#include "core/text/code_page.h"
 
 namespace hrs::cli {
 
@@ -22,8 +23,9 @@ int RunAddPlayer(CliContext& ctx) {
   // empty field, as the window stores it.
   PlayerEntry entry;
   entry.mode = PlayerMode::NewPlayer;
-  entry.text2 = ctx.args.Positionals()[0];
-  entry.text3 = ctx.args.Value("--info").value_or("");
+  // A terminal in the Windows code page gives its letters as they are typed.
+  entry.text2 = TextFromFile(ctx.args.Positionals()[0]);
+  entry.text3 = TextFromFile(ctx.args.Value("--info").value_or(""));
   entry.Check2 = ctx.args.Has("--no-mbship");
   entry.text4 = ctx.args.Value("--mbship").value_or("");
   const std::optional<std::string> rating = ctx.args.Value("--rating");

@@ -52,6 +52,21 @@ TEST_F(PlayerCommands, AddPlayerOnAnEmptyClubThenDeleteHim) {
   EXPECT_NE(dir.Read("player.hrs").find("1600,1600,99,"), std::string::npos);
 }
 
+TEST_F(PlayerCommands, AnyLettersAreNamesAndShowPrintsThemInUtf8) {
+  ASSERT_EQ(Cli({"add-player", "Søren Ærø", "--mbship", "12345", "--info", "Ærøskøbing"}).status, ExitOk);
+  // A terminal in the Windows code page.
+  ASSERT_EQ(Cli({"add-player", "J\xFCrgen M\xFCller", "--mbship", "23456"}).status, ExitOk);
+  ASSERT_EQ(Cli({"add-player", "Łu", "--no-mbship"}).status, ExitOk) << "two letters are enough";
+  EXPECT_EQ(dir.Read("player.hrs"), "1,\"Søren Ærø\",\"Ærøskøbing\",12345,1600,1600,0,0,0,0,0,\r\n"
+                                    "2,\"Jürgen Müller\",\" \",23456,1600,1600,0,0,0,0,0,\r\n"
+                                    "3,\"Łu\",\" \",999999,1600,1600,0,0,0,0,0,\r\n");
+  EXPECT_EQ(Cli({"show", "master-name"}).out,
+            " Name                          Id Rate  MbShip  Info\n"
+            "Jürgen Müller                   2 1600   23456           \n"
+            "Søren Ærø                       1 1600   12345 Ærøskøbing\n"
+            "Łu                              3 1600  999999           \n");
+}
+
 TEST_F(PlayerCommands, RefusalsWriteNothing) {
   ASSERT_EQ(Cli({"add-player", "Anna Berg", "--mbship", "12345"}).status, ExitOk);
   const std::string before = dir.Read("player.hrs");

@@ -1,5 +1,6 @@
 #include "app/data/setup_window.h"
 
+#include "app/platform/qt_text.h"
 #include "app/shell/showing_dialogs.h"
 #include "app/platform/form_binding.h"
 
@@ -73,12 +74,12 @@ SetupWindow::SetupWindow(Database& db, Dialogs& dialogs, const Clock& clock, std
 
 void SetupWindow::FillFields() {
   const SetupFields values = SetupFieldsFrom(db_.setup);
-  for (size_t i = 0; i < values.size(); ++i) text_[i]->setText(QString::fromStdString(values[i]));
+  for (size_t i = 0; i < values.size(); ++i) text_[i]->setText(ToQt(values[i]));
 }
 
 SetupFields SetupWindow::Fields() const {
   SetupFields f;
-  for (size_t i = 0; i < f.size(); ++i) f[i] = text_[i]->text().toStdString();
+  for (size_t i = 0; i < f.size(); ++i) f[i] = FromQt(text_[i]->text());
   return f;
 }
 
@@ -88,7 +89,7 @@ void SetupWindow::Save() {
   // before any message about them appears, not after.
   const auto showFields = [this, &fields] {
     for (size_t i = 0; i < fields.size(); ++i) {
-      const QString value = QString::fromStdString(fields[i]);
+      const QString value = ToQt(fields[i]);
       if (text_[i]->text() != value) text_[i]->setText(value);
     }
   };

@@ -1,17 +1,18 @@
 #include "app/platform/qt_text.h"
 
-#include <QStringDecoder>
+#include "core/text/code_page.h"
 
 namespace hrs::app {
 
 QString ToQt(std::string_view text) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString decoded = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-  if (!utf8.hasError()) return decoded;
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  // Text of the core is UTF-8; the core's reading rule covers anything else.
+  const std::string utf8 = TextFromFile(text);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string FromQt(const QString& text) { return text.toUtf8().toStdString(); }
+std::string FromQt(const QString& text) {
+  return text.normalized(QString::NormalizationForm_C).toUtf8().toStdString();
+}
 
 QString MessageText(std::string_view text) {
   QString out = ToQt(text);

@@ -5,9 +5,8 @@
 
 namespace hrs::app {
 
-// Text of the core as Qt text. The core keeps bytes; files written by this
-// system are UTF-8, and older files in the Windows character set are shown
-// as Latin-1 rather than as replacement marks.
+// The one conversion between the core's text (UTF-8) and what a window shows.
+// A typed text is composed (NFC), so one letter is one character of the core.
 QString ToQt(std::string_view text);
 std::string FromQt(const QString& text);
 

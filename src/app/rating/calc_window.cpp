@@ -1,5 +1,6 @@
 #include "app/rating/calc_window.h"
 
+#include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
 
 #include <QCheckBox>
@@ -60,7 +61,7 @@ CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   });
   connect(text2_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (showing_) return;
-    Text2Change(form_, ctx_.clock, text.toStdString());
+    Text2Change(form_, ctx_.clock, FromQt(text));
     Show();
   });
 

@@ -1,5 +1,6 @@
 #include "app/rating/query_window.h"
 
+#include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
 
 #include <QEvent>
@@ -99,10 +100,10 @@ QSize QueryWindow::sizeHint() const {
 
 
 void QueryWindow::SysIdChanged(QLineEdit* sysId, QLineEdit* name) {
-  const QueryIdCheck check = CheckQueryId(sysId->text().toStdString(), ctx_.db.players);
+  const QueryIdCheck check = CheckQueryId(FromQt(sysId->text()), ctx_.db.players);
   switch (check.kind) {
     case QueryIdCheck::Kind::Player:
-      name->setText(QString::fromStdString(check.name));
+      name->setText(ToQt(check.name));
       break;
     case QueryIdCheck::Kind::OutOfRange:
       name->clear();
@@ -116,7 +117,7 @@ void QueryWindow::SysIdChanged(QLineEdit* sysId, QLineEdit* name) {
 }
 
 void QueryWindow::Calculate() {
-  const QueryOutcome outcome = RunRatingQuery(text1_->text().toStdString(), text2_->text().toStdString(), ctx_.db);
+  const QueryOutcome outcome = RunRatingQuery(FromQt(text1_->text()), FromQt(text2_->text()), ctx_.db);
   if (outcome.refusedField != 0) {
     QLineEdit* sysId = outcome.refusedField == 1 ? text1_ : text2_;
     QLineEdit* name = outcome.refusedField == 1 ? text3_ : text4_;
@@ -126,7 +127,7 @@ void QueryWindow::Calculate() {
     return;
   }
   pic1_->Cls();
-  for (const auto& line : outcome.lines) pic1_->Print(QString::fromStdString(line));
+  for (const auto& line : outcome.lines) pic1_->Print(ToQt(line));
   text1_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,6 +1,7 @@
 #include "core/control/player_views.h"
 
 #include "core/text/align.h"
+#include "core/text/characters.h"
 
 namespace hrs {
 
@@ -9,7 +10,7 @@ namespace {
 bool Listed(const PlayerRecord& p) { return p.Status == StatusActive; }
 
 // A name cut to its column, so the columns after it stay in line.
-std::string NameIn(const PlayerRecord& p, size_t width) { return LeftPad(p.Name.str().substr(0, width), width); }
+std::string NameIn(const PlayerRecord& p, size_t width) { return LeftPad(FirstChars(p.Name.str(), width), width); }
 
 template <typename LineOf>
 std::vector<SortedList::Item> Lines(const PlayerTable& players, LineOf line) {

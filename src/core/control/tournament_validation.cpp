@@ -14,6 +14,7 @@
 #include "core/data/transaction_names.h"
 #include "core/data/write_form.h"
 #include "core/text/align.h"
+#include "core/text/characters.h"
 #include "core/text/numeric.h"
 
 namespace hrs {
@@ -69,7 +70,7 @@ std::vector<SortedList::Item> FindUnknownPlayers(std::string_view bytes, const P
     if (id <= count || id == Unknown || index.Find(id) != 0 || !participants) return;
     const int number = static_cast<int>(LeadingNumber(numberText));
     const CompanionParticipant* p = FindParticipant(*participants, number);
-    const std::string name = p ? p->name.substr(0, 19) : std::string();
+    const std::string name = p ? FirstChars(p->name, 19) : std::string();
     found.push_back({" " + LeftPad(name, 19) + RightAlign(id, 8), number});
   };
   std::string v[5];

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/text/code_page.h"
 #include "core/text/numeric.h"
 
 namespace hrs {
@@ -108,7 +109,7 @@ std::optional<FormValue> WriteFormReader::Next() {
   bool quoted = false;
   if (!NextView(text, quoted)) return std::nullopt;
   FormValue v;
-  v.text.assign(text.data(), text.size());
+  v.text = TextFromFile(text);
   v.quoted = quoted;
   v.line = line;
   v.lastOnLine = lastOnLine_;
@@ -119,7 +120,7 @@ std::optional<std::string> WriteFormReader::Text() {
   std::string_view text;
   bool quoted = false;
   if (!NextView(text, quoted)) return std::nullopt;
-  return std::string(text);
+  return TextFromFile(text);
 }
 
 std::optional<long long> WriteFormReader::Integer(long long lo, long long hi) {

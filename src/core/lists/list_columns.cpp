@@ -1,24 +1,17 @@
 #include "core/lists/list_columns.h"
 
 #include "core/text/align.h"
+#include "core/text/characters.h"
 #include "core/text/numeric.h"
 
 namespace hrs {
 
 std::string FitLeft(std::string_view text, size_t width) {
-  if (text.size() <= width) return LeftPad(text, width);
-  size_t cut = width;
-  // Back off to the first byte of a character.
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return LeftPad(text.substr(0, cut), width);
+  return LeftPad(FirstChars(text, width), width);
 }
 
 std::string FitRightText(std::string_view text, size_t width) {
-  if (text.size() <= width) return RightAlign(text, width);
-  std::string cut = FitLeft(text, width);
-  // A character of several bytes that did not fit leaves blanks at the end.
-  while (!cut.empty() && cut.back() == ' ') cut.pop_back();
-  return RightAlign(cut, width);
+  return RightAlign(FirstChars(text, width), width);
 }
 
 AdjustmentCounts CountedAdjustments(const PlayerRecord& player, bool exactCarried) {

@@ -6,6 +6,7 @@
 #include "core/lists/ranking_list.h"
 #include "core/platform/question_names.h"
 #include "core/text/align.h"
+#include "core/text/characters.h"
 #include "core/text/numeric.h"
 #include "core/text/pager.h"
 #include "core/text/sorted_list.h"
@@ -19,7 +20,7 @@ std::string Spaces(int n) { return std::string(static_cast<size_t>(std::max(n, 0
 void MonthHeader(PrintJob& job, int page, const Database& db, int month, const Date& today) {
   const std::string& name = db.setup.ListName.str();
   job.PrintLine("");
-  job.PrintLine(Spaces((74 - static_cast<int>(name.size())) / 2) + name);
+  job.PrintLine(Spaces((74 - static_cast<int>(CharCount(name))) / 2) + name);
   job.PrintLine("");
   job.PrintLine(std::string(ProductShort) + "    Movements in " + MonthName(month) + "    Printed " +
                 ShortDate(today) + "     " + PageLabel(page));

@@ -11,6 +11,7 @@
 #include "core/platform/question_names.h"
 #include "core/rating/calc_ranking.h"
 #include "core/text/align.h"
+#include "core/text/characters.h"
 #include "core/text/pager.h"
 #include "core/text/sorted_list.h"
 
@@ -33,7 +34,7 @@ std::string Spaces(int n) { return std::string(static_cast<size_t>(std::max(n, 0
 void DynamicHeader(PrintJob& job, int page, const Database& db, const SnapshotChoice& choice, const Date& today) {
   const std::string& name = db.setup.ListName.str();
   job.PrintLine("");
-  job.PrintLine(Spaces((74 - static_cast<int>(name.size())) / 2) + name);
+  job.PrintLine(Spaces((74 - static_cast<int>(CharCount(name))) / 2) + name);
   job.PrintLine("");
   const std::string tail = ShortDate(today) + "     " + PageLabel(page);
   if (choice.movements) {

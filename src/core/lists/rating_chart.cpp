@@ -5,6 +5,7 @@
 #include "core/lists/printer_setup.h"
 #include "core/lists/rating_history.h"
 #include "core/text/align.h"
+#include "core/text/characters.h"
 
 namespace hrs {
 
@@ -57,7 +58,7 @@ bool PrintRatingChart(const RatingChart& chart, const std::string& listName, Dia
                       const Clock& clock, const std::function<void()>& drawChart) {
   if (!dialogs.ChoosePrinter()) return false;
   job.PrintLine("");
-  job.PrintLine(std::string(static_cast<size_t>(std::max(0, (72 - static_cast<int>(listName.size())) / 2)), ' ') +
+  job.PrintLine(std::string(static_cast<size_t>(std::max(0, (72 - static_cast<int>(CharCount(listName))) / 2)), ' ') +
                 listName);
   job.PrintLine("");
   job.PrintLine(std::string(ProductShort) + "    " + ChartCaption + "    Printed " + ShortDate(clock.Today()));

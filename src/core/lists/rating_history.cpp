@@ -8,6 +8,7 @@
 #include "core/lists/rating_chart.h"
 #include "core/platform/question_names.h"
 #include "core/text/align.h"
+#include "core/text/characters.h"
 #include "core/text/pager.h"
 #include "core/text/sorted_list.h"
 
@@ -91,7 +92,7 @@ bool PrintHistory(HistoryOrder order, const Database& db, Dialogs& dialogs, Prin
   const std::string today = ShortDate(clock.Today());
   Pager pager(job, {6, landscape ? 43 : 55}, [&](PrintJob& j, int page) {
     j.PrintLine("");
-    j.PrintLine(std::string(static_cast<size_t>(std::max(0, (width - static_cast<int>(name.size())) / 2)), ' ') + name);
+    j.PrintLine(std::string(static_cast<size_t>(std::max(0, (width - static_cast<int>(CharCount(name))) / 2)), ' ') + name);
     j.PrintLine("");
     j.PrintLine(std::string(ProductShort) + "    Rating History " + (landscape ? std::string(28, ' ') : std::string()) +
                 "    Printed " + today + "     " + PageLabel(page));

@@ -1,41 +1,15 @@
 #include "core/players/player_lines.h"
 
 #include "core/text/align.h"
+#include "core/text/characters.h"
 
 namespace hrs {
 
 namespace {
 
-// Columns count characters, not bytes: a name in UTF-8 keeps its place and is
-// never cut inside a character.
-bool Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+std::string FitLeft(std::string_view text, size_t width) { return LeftPad(FirstChars(text, width), width); }
 
-size_t Columns(std::string_view text) {
-  size_t n = 0;
-  for (char c : text)
-    if (!Continuation(c)) ++n;
-  return n;
-}
-
-std::string_view Cut(std::string_view text, size_t width) {
-  size_t n = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (Continuation(text[i])) continue;
-    if (n == width) return text.substr(0, i);
-    ++n;
-  }
-  return text;
-}
-
-std::string FitLeft(std::string_view text, size_t width) {
-  const std::string_view cut = Cut(text, width);
-  return std::string(cut) + std::string(width - Columns(cut), ' ');
-}
-
-std::string FitRight(std::string_view text, size_t width) {
-  const std::string_view cut = Cut(text, width);
-  return std::string(width - Columns(cut), ' ') + std::string(cut);
-}
+std::string FitRight(std::string_view text, size_t width) { return RightAlign(FirstChars(text, width), width); }
 
 }  // namespace
 

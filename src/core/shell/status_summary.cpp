@@ -23,13 +23,7 @@ std::vector<std::string> StatusSummaryLines(const Database& db) {
 }
 
 std::string StatusDirectoryText(const std::string& directory, size_t maxChars) {
-  std::string text = LastChars(directory, maxChars);
-  // Never start inside a character of a UTF-8 name.
-  size_t skip = 0;
-  while (skip < text.size() && text.size() < directory.size() &&
-         (static_cast<unsigned char>(text[skip]) & 0xC0) == 0x80)
-    ++skip;
-  return text.substr(skip);
+  return LastChars(directory, maxChars);
 }
 
 }  // namespace hrs

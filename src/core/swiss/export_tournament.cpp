@@ -137,10 +137,12 @@ ExportOutcome ExportToTournament(std::vector<SortedList::Item>& selected, const 
     entries.push_back({LineName(item.line), ratings == 1 ? p.Rating : DefaultExportRating, id,
                        setup.sanctioned ? static_cast<int>(p.MbShipNo) : 0});
   }
-  if (auto error = WritePreRegFile(db.location, code, entries)) {
+  std::vector<ChangedText> changed;
+  if (auto error = WritePreRegFile(db.location, code, entries, &changed)) {
     out.reason = *error;
     return refuse("An unidentified error occurred. Please try again");
   }
+  if (auto told = ChangedTextsMessage(PreRegFileName(code), changed)) dialogs.Message(*told);
   out.kind = ExportOutcome::Kind::Written;
   out.count = count;
   out.message = std::to_string(count) + " players for tournament " + code + "\rsuccessfully pre-registered.";

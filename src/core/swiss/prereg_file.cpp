@@ -7,16 +7,26 @@ namespace hrs {
 
 std::string PreRegFileName(const std::string& code) { return code + "delt.pre"; }
 
-std::string PreRegFileBytes(const std::vector<PreRegEntry>& entries) {
+std::string PreRegFileBytes(const std::vector<PreRegEntry>& entries, Windows1252File& text) {
   std::string bytes;
   for (const PreRegEntry& e : entries)
-    bytes += WriteFormLine().Text(SafeFileText(e.name)).Number(e.rating).Number(e.sysId).Number(e.mbShipNo).Number(0).Str();
+    bytes += WriteFormLine()
+                 .Text(text.Text(SafeFileText(e.name)))
+                 .Number(e.rating)
+                 .Number(e.sysId)
+                 .Number(e.mbShipNo)
+                 .Number(0)
+                 .Str();
   return bytes;
 }
 
 std::optional<std::string> WritePreRegFile(const DataLocation& where, const std::string& code,
-                                           const std::vector<PreRegEntry>& entries) {
-  return WriteFileAtomically(where.QtpPath(PreRegFileName(code)), PreRegFileBytes(entries));
+                                           const std::vector<PreRegEntry>& entries, std::vector<ChangedText>* changed) {
+  Windows1252File text;
+  const std::string bytes = PreRegFileBytes(entries, text);
+  if (auto error = WriteFileAtomically(where.QtpPath(PreRegFileName(code)), bytes)) return error;
+  if (changed) *changed = text.Changed();
+  return std::nullopt;
 }
 
 }  // namespace hrs

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text/align.h"
+#include "core/text/characters.h"
 #include "core/text/numeric.h"
 #include "core/text/sorted_list.h"
 
@@ -10,7 +11,7 @@ namespace hrs {
 
 namespace {
 
-std::string Fixed(const std::string& text, size_t width) { return LeftPad(text.substr(0, std::min(text.size(), width)), width); }
+std::string Fixed(const std::string& text, size_t width) { return LeftPad(FirstChars(text, width), width); }
 
 }  // namespace
 
@@ -23,7 +24,7 @@ int LineSysId(const std::string& line) {
   return v >= 1 && v <= 9999 ? static_cast<int>(v) : 0;
 }
 
-std::string LineName(const std::string& line) { return Trim(line.substr(0, std::min<size_t>(line.size(), 23))); }
+std::string LineName(const std::string& line) { return Trim(FirstChars(line, 23)); }
 
 std::vector<GridRow> PlayerGridRows(const PlayerTable& players) {
   SortedList byName;

@@ -1,17 +1,21 @@
 #include "core/text/align.h"
 
+#include "core/text/characters.h"
+
 namespace hrs {
 
 std::string RightAlign(std::string_view text, size_t width) {
-  if (text.size() >= width) return std::string(text);
-  return std::string(width - text.size(), ' ') + std::string(text);
+  const size_t n = CharCount(text);
+  if (n >= width) return std::string(text);
+  return std::string(width - n, ' ') + std::string(text);
 }
 
 std::string RightAlign(long long value, size_t width) { return RightAlign(std::to_string(value), width); }
 
 std::string LeftPad(std::string_view text, size_t width) {
-  if (text.size() >= width) return std::string(text);
-  return std::string(text) + std::string(width - text.size(), ' ');
+  const size_t n = CharCount(text);
+  if (n >= width) return std::string(text);
+  return std::string(text) + std::string(width - n, ' ');
 }
 
 std::string TwoDigits(int value) {
@@ -20,13 +24,15 @@ std::string TwoDigits(int value) {
 }
 
 std::string LastChars(std::string_view text, size_t count) {
-  if (text.size() <= count) return std::string(text);
-  return std::string(text.substr(text.size() - count));
+  const size_t n = CharCount(text);
+  if (n <= count) return std::string(text);
+  return std::string(CharsFrom(text, n - count));
 }
 
 std::string Centred(std::string_view text, size_t width) {
-  if (text.size() >= width) return std::string(text);
-  return std::string((width - text.size()) / 2, ' ') + std::string(text);
+  const size_t n = CharCount(text);
+  if (n >= width) return std::string(text);
+  return std::string((width - n) / 2, ' ') + std::string(text);
 }
 
 }  // namespace hrs

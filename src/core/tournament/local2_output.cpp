@@ -85,11 +85,13 @@ void lt2mnu_sfClick(Local2Form& form, SmallTournament& t, const Database& db, Di
   LeaveViews(form);
   if (!MakeSanctioned(form, t, db, dialogs, "This tournament is not registered as sanctioned")) return;
   dialogs.Message("Please put a write enabled diskette in drive A");
-  if (WriteSanctionedFiles(db.location, t, MatchesWithPlayoff(t, db), db.players)) {
+  std::vector<std::string> told;
+  if (WriteSanctionedFiles(db.location, t, MatchesWithPlayoff(t, db), db.players, &told)) {
     dialogs.Beep();
     dialogs.Message(" Drive A:\\ or diskette not ready");
     return;
   }
+  for (const std::string& m : told) dialogs.Message(m);
   dialogs.Message(" The files are ready (TRP_ and MAL_).");
 }
 

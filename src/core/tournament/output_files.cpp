@@ -51,8 +51,8 @@ int32_t Membership(const PlayerTable& players, int sysId) {
 }  // namespace
 
 std::string TournamentReportFileBytes(const SmallTournament& t, const std::vector<FiledMatch>& matches,
-                                      const PlayerTable& players) {
-  std::string out = WriteFormLine().Text(t.header.EventId).Str();
+                                      const PlayerTable& players, Windows1252File& text) {
+  std::string out = WriteFormLine().Text(text.Text(t.header.EventId)).Str();
   for (const FiledMatch& f : matches)
     out += WriteFormLine()
                .Number(f.round)
@@ -63,12 +63,12 @@ std::string TournamentReportFileBytes(const SmallTournament& t, const std::vecto
   return out;
 }
 
-std::string MasterListFileBytes(const SmallTournament& t, const PlayerTable& players) {
-  std::string out = WriteFormLine().Text(t.header.EventId).Str();
+std::string MasterListFileBytes(const SmallTournament& t, const PlayerTable& players, Windows1252File& text) {
+  std::string out = WriteFormLine().Text(text.Text(t.header.EventId)).Str();
   for (int g = 1; g <= t.header.Groups && g <= MaxGroups; ++g)
     for (int p = 1; p <= t.sizes[g]; ++p) {
       const int id = t.groups.SysId(g, p);
-      out += WriteFormLine().Number(1).Text(SafeFileText(players[id].Name.str())).Number(Membership(players, id)).Str();
+      out += WriteFormLine().Number(1).Text(text.Text(SafeFileText(players[id].Name.str()))).Number(Membership(players, id)).Str();
     }
   return out;
 }
@@ -84,14 +84,22 @@ std::vector<std::string> MissingMembershipLines(const SmallTournament& t, const 
 }
 
 std::optional<std::string> WriteSanctionedFiles(const DataLocation& where, const SmallTournament& t,
-                                                const std::vector<FiledMatch>& matches, const PlayerTable& players) {
+                                                const std::vector<FiledMatch>& matches, const PlayerTable& players,
+                                                std::vector<std::string>* told) {
   std::error_code ec;
   std::filesystem::create_directories(where.driveA, ec);
   if (!std::filesystem::is_directory(where.driveA, ec)) return "the folder " + where.driveA.string() + " cannot be made";
-  if (auto error = WriteFileAtomically(where.DriveAPath(TournamentReportFileName(t.base)),
-                                       TournamentReportFileBytes(t, matches, players)))
+  Windows1252File report, master;
+  const std::string reportName = TournamentReportFileName(t.base), masterName = MasterListFileName(t.base);
+  if (auto error = WriteFileAtomically(where.DriveAPath(reportName), TournamentReportFileBytes(t, matches, players, report)))
     return error;
-  return WriteFileAtomically(where.DriveAPath(MasterListFileName(t.base)), MasterListFileBytes(t, players));
+  if (auto error = WriteFileAtomically(where.DriveAPath(masterName), MasterListFileBytes(t, players, master)))
+    return error;
+  if (told) {
+    if (auto m = ChangedTextsMessage(reportName, report.Changed())) told->push_back(*m);
+    if (auto m = ChangedTextsMessage(masterName, master.Changed())) told->push_back(*m);
+  }
+  return std::nullopt;
 }
 
 }  // namespace hrs

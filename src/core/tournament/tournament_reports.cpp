@@ -3,6 +3,7 @@
 #include "core/data/database.h"
 #include "core/lists/printer_setup.h"
 #include "core/text/align.h"
+#include "core/text/characters.h"
 #include "core/text/numeric.h"
 #include "core/text/pager.h"
 #include "core/tournament/standings.h"
@@ -30,7 +31,7 @@ Pager::Header Frame(const std::string& base, const Date& today, const Section*& 
     job.PrintLine("");
     const std::string indent(section->titleIndent, ' ');
     job.PrintLine(indent + section->title);
-    job.PrintLine(indent + std::string(section->title.size(), '='));
+    job.PrintLine(indent + std::string(CharCount(section->title), '='));
     job.PrintLine("");
     for (const std::string& line : section->header) job.PrintLine(line);
     job.PrintLine("");
@@ -48,7 +49,8 @@ bool PrintReport(PrintJob& job, Dialogs& dialogs, const SmallTournament& t, cons
 
 // `text` put at column `column` (counted from 1), the line padded up to it.
 void PutAt(std::string& line, size_t column, const std::string& text) {
-  if (line.size() < column - 1) line.resize(column - 1, ' ');
+  const size_t chars = CharCount(line);
+  if (chars < column - 1) line.append(column - 1 - chars, ' ');
   line += text;
 }
 
@@ -234,7 +236,7 @@ bool PrintSanctionedReports(PrintJob& job, Dialogs& dialogs, const SmallTourname
   // carries its own title.
   current = &report;
   const std::string indent(report.titleIndent, ' ');
-  for (const std::string& line : {std::string(), indent + report.title, indent + std::string(report.title.size(), '='),
+  for (const std::string& line : {std::string(), indent + report.title, indent + std::string(CharCount(report.title), '='),
                                   std::string(), report.header.front(), std::string()})
     pager.Line(line);
   for (const std::string& line : TournamentReportLines(matches, players)) pager.Line(line);

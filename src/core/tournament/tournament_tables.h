@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/platform/date_time.h"
+#include "core/text/characters.h"
 
 namespace hrs {
 
@@ -112,7 +113,5 @@ struct SmallTournament {
 // "LT" + the date as yymmdd: 14 October 1997 is LT971014.
 std::string TournamentBaseFor(const Date& day);
 
-// The first `count` characters of a text (UTF-8 sequences kept whole).
-std::string FirstChars(const std::string& text, size_t count);
 
 }  // namespace hrs

@@ -1,6 +1,7 @@
 #include "core/utilities/player_search.h"
 
 #include "core/text/align.h"
+#include "core/text/characters.h"
 
 namespace hrs {
 
@@ -13,7 +14,7 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
-std::string Fit(std::string_view text, size_t width) { return LeftPad(text.substr(0, width), width); }
+std::string Fit(std::string_view text, size_t width) { return LeftPad(FirstChars(text, width), width); }
 
 }  // namespace
 

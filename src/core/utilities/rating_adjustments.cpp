@@ -9,6 +9,7 @@
 #include "core/lists/printer_setup.h"
 #include "core/platform/question_names.h"
 #include "core/text/align.h"
+#include "core/text/characters.h"
 #include "core/text/numeric.h"
 #include "core/text/pager.h"
 
@@ -20,7 +21,7 @@ constexpr const char* Won = " WON  ";
 constexpr const char* Lost = " LOST ";
 constexpr const char* Drawn = " DRAW ";
 
-std::string Fit(std::string_view text, size_t width) { return LeftPad(text.substr(0, width), width); }
+std::string Fit(std::string_view text, size_t width) { return LeftPad(FirstChars(text, width), width); }
 
 // An id of a file as a whole number; nothing for text that is none.
 std::optional<long long> IdValue(const std::string& id) {
@@ -31,7 +32,7 @@ std::optional<long long> IdValue(const std::string& id) {
 
 // A column of the fixed layout, blanks removed.
 std::string Column(const std::string& line, size_t from, size_t width) {
-  return from - 1 < line.size() ? Trim(line.substr(from - 1, width)) : std::string();
+  return Trim(CharsFrom(line, from - 1, width));
 }
 
 // The name of an opponent by the player id rule: a Sys Id, or a membership

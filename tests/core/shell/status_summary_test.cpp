@@ -10,10 +10,8 @@ namespace {
 TEST(StatusDirectoryText, LastCharactersNeverStartInsideAUtf8Character) {
   EXPECT_EQ(StatusDirectoryText("/home/club", 45), "/home/club");
   EXPECT_EQ(StatusDirectoryText("/home/club/data", 4), "data");
-  // "/å" is 3 bytes; cutting to 4 bytes would begin inside the "å" of "/åå".
-  const std::string dir = "/x/\xC3\xA5\xC3\xA5";  // "/x/åå"
-  const std::string shown = StatusDirectoryText(dir, 3);
-  EXPECT_EQ(shown, "\xC3\xA5");
+  // Characters, not bytes: the last three of "/x/åå" are "/åå".
+  EXPECT_EQ(StatusDirectoryText("/x/\xC3\xA5\xC3\xA5", 3), "/\xC3\xA5\xC3\xA5");
 }
 
 TEST(RefreshesStatusOnClose, TheWorkingWindowsOnly) {

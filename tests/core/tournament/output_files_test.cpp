@@ -128,6 +128,28 @@ TEST(OutputFiles, SanctionedReportingAsksChecksAndWritesDriveA) {
                                                                " The files are ready (TRP_ and MAL_)."}));
 }
 
+TEST(OutputFiles, TheSanctioningBodyReadsItsFilesInTheWindowsCodePage) {
+  OutputClub club;
+  club.db.players[1].Name = TextField::Of("Łukasz Wróbel");
+  club.db.players[4].Name = TextField::Of("Søren Ærø");
+  club.t.header.Sanctioned = 1;
+  club.t.header.EventId = "Ærø Cup";
+  lt2mnu_sfClick(club.l2, club.t, club.db, club.dialogs);
+  const std::string file = "MAL_" + club.t.base + ".TXT";
+  EXPECT_EQ(club.dialogs.Messages(),
+            (std::vector<std::string>{"Please put a write enabled diskette in drive A",
+                                      file + " is written in the Windows character set, which lacks some letters "
+                                             "of these names;\rthey were written as shown:\r\r"
+                                             "Łukasz Wróbel  as  Lukasz Wróbel",
+                                      " The files are ready (TRP_ and MAL_)."}));
+  const auto master = FileLines(club.db.location.driveA / file);
+  ASSERT_GE(master.size(), 3u);
+  EXPECT_EQ(master[0], "\"\xC6r\xF8 Cup\"");
+  EXPECT_EQ(master[1], "1,\"Lukasz Wr\xF3" "bel\",10001");
+  EXPECT_EQ(master[2], "1,\"S\xF8ren \xC6r\xF8\",10004");
+  EXPECT_EQ(club.Report().at(0), "\"\xC6r\xF8 Cup\"");
+}
+
 TEST(OutputFiles, NoWritableDriveA) {
   OutputClub club;
   club.dir.Write("diskA", "a file where the folder should be");
