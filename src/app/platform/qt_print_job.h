@@ -30,6 +30,7 @@ class QtPrintJob : public PrintJob {
   int PageNumber() const override { return page_; }
   Orientation CurrentOrientation() const override;
   std::string DocumentFile() const override;
+  void SetDocumentFile(const std::string& path) override;
 
   // A picture drawn across the page below the lines printed so far, in a
   // box of at most `pageShare` of the page's height (less when the page has
