@@ -58,8 +58,8 @@ TEST_F(PlayerCommands, AnyLettersAreNamesAndShowPrintsThemInUtf8) {
   ASSERT_EQ(Cli({"add-player", "J\xFCrgen M\xFCller", "--mbship", "23456"}).status, ExitOk);
   ASSERT_EQ(Cli({"add-player", "Łu", "--no-mbship"}).status, ExitOk) << "two letters are enough";
   EXPECT_EQ(dir.Read("player.hrs"), "1,\"Søren Ærø\",\"Ærøskøbing\",12345,1600,1600,0,0,0,0,0,\r\n"
-                                    "2,\"Jürgen Müller\",\" \",23456,1600,1600,0,0,0,0,0,\r\n"
-                                    "3,\"Łu\",\" \",999999,1600,1600,0,0,0,0,0,\r\n");
+                                    "2,\"Jürgen Müller\",\"\",23456,1600,1600,0,0,0,0,0,\r\n"
+                                    "3,\"Łu\",\"\",999999,1600,1600,0,0,0,0,0,\r\n");
   EXPECT_EQ(Cli({"show", "master-name"}).out,
             " Name                          Id Rate  MbShip  Info\n"
             "Jürgen Müller                   2 1600   23456           \n"

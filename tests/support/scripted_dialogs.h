@@ -39,6 +39,8 @@ class ScriptedDialogs : public Dialogs {
                                             const std::string& directory) override;
   std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
                                             const std::string& directory) override;
+  int ChosenFileType() const override { return fileType; }
+  int fileType = -1;  // the type the save dialog reports chosen
   std::optional<FontChoice> ChooseFixedFont(const FontChoice& current) override;
   bool ChoosePrinter() override;
   // Runs pageSetupAction (the operator changing the orientation), then

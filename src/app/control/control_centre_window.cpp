@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "app/control/list_show_window.h"
+#include "app/platform/fixed_font.h"
 #include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
@@ -35,7 +36,6 @@ constexpr int HeightTwips = 7680;
 constexpr int ListShowLeftTwips = 6035;
 constexpr int ListShowTopTwips = 315;
 
-QFont FixedFont() { return QFont(QStringLiteral("Courier"), 10); }
 
 }  // namespace
 
@@ -87,6 +87,7 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
     connect(enter, &QShortcut::activated, this, [this] {
       if (form_.command1Default && form_.Command1.enabled) Run([this] { Command1Click(form_, db_, dialogs_, clock_); }, true);
       else if (form_.command3Default && form_.Command3.enabled) Run([this] { Command3Click(form_, db_, dialogs_, clock_); }, true);
+      else if (list1_->hasFocus()) Run([this] { List1KeyEnter(form_, db_, dialogs_, clock_); }, true);
     });
   }
 
@@ -97,7 +98,7 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
   }
   label_[7]->setWordWrap(true);
   label_[7]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label_[8]->setFont(FixedFont());
+  label_[8]->setFont(ListFont());
   for (int i = 1; i <= 7; ++i) {
     text_[i] = new QLineEdit(this);
     text_[i]->setObjectName(QString("Text%1").arg(i));
@@ -139,9 +140,9 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
   };
   list1_ = makeList("List1");
   list1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list1_->setFont(FixedFont());
+  list1_->setFont(ListFont());
   // Room for the widest player line.
-  list1_->setMinimumWidth(QFontMetrics(FixedFont()).horizontalAdvance(QString(48, QLatin1Char('0'))) +
+  list1_->setMinimumWidth(QFontMetrics(ListFont()).horizontalAdvance(QString(48, QLatin1Char('0'))) +
                           list1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
   list1_->viewport()->installEventFilter(this);
   connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -208,13 +209,29 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
   save->addStretch(1);
   entry->addLayout(save, 6, 0, 1, 3);
   entry->setColumnStretch(2, 1);
-  entry->setColumnMinimumWidth(2, digit * 16);
   auto* middle = new QVBoxLayout;
   middle->addLayout(entry);
   middle->addWidget(check1_);
   middle->addWidget(frame1_);
   middle->addWidget(label_[7], 1);
-  label_[7]->setMinimumWidth(digit * 30);
+  // Nothing moves from mode to mode: a hidden control keeps its room, the
+  // captions and the help text have widths of their own, and a long name
+  // is cut at the edge of its label rather than pushing the lists aside.
+  for (int i = 1; i <= 6; ++i) label_[i]->setMinimumWidth(digit * 9);
+  for (int i : {10, 11}) {
+    label_[i]->setFixedWidth(digit * 16);
+    label_[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  }
+  label_[7]->setFixedWidth(digit * 34);
+  for (QWidget* w : std::initializer_list<QWidget*>{label_[1], label_[2], label_[3], label_[4], label_[5], label_[6],
+                                                    label_[7], label_[8], label_[9], label_[10], label_[11], text_[1], text_[2],
+                                                    text_[3], text_[4], text_[5], text_[6], pic1_, check1_, frame1_,
+                                                    command_[1], command_[2], command_[3], command_[4], command_[9],
+                                                    command_[5], command_[6], command_[7], command_[8]}) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+  }
 
   auto* right = new QVBoxLayout;
   right->addWidget(label_[8]);
@@ -326,9 +343,9 @@ void ControlCentreWindow::Show() {
   const Label* labels[] = {nullptr,       &form_.Label1, &form_.Label2, &form_.Label3,  &form_.Label4,  &form_.Label5,
                            &form_.Label6, &form_.Label7, &form_.Label8, &form_.Label9, &form_.Label10, &form_.Label11};
   for (int i = 1; i <= 11; ++i) ShowLabel(label_[i], *labels[i]);
-  label_[7]->setFont(form_.label7Font == FontCourierNew ? FixedFont() : font());
+  label_[7]->setFont(form_.label7Font == FontCourierNew ? ListFont() : font());
 
-  list1_->setFont(FixedFont());
+  list1_->setFont(ListFont());
   ShowList(list1_, form_.List1);
   ShowList(list2_, form_.List2);
   list2_->setMaximumHeight(List2Tall(form_) ? QWIDGETSIZE_MAX : 80);

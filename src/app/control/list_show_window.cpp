@@ -1,10 +1,13 @@
 #include "app/control/list_show_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "core/shell/window_arrangement.h"
@@ -22,10 +25,10 @@ ListShowWindow::ListShowWindow(std::function<void(int)> clicked, std::function<v
   setObjectName("dbListShow");
   frame_ = new QGroupBox(this);
   frame_->setObjectName("Frame1");
-  frame_->setFont(QFont(QStringLiteral("Courier"), 10));
+  frame_->setFont(ListFont());
   list1_ = new QListWidget(frame_);
   list1_->setObjectName("List1");
-  list1_->setFont(QFont(QStringLiteral("Courier"), 10));
+  list1_->setFont(ListFont());
   list1_->setUniformItemSizes(true);
   auto* inner = new QVBoxLayout(frame_);
   inner->setContentsMargins(4, 4, 4, 4);
@@ -43,7 +46,12 @@ ListShowWindow::ListShowWindow(std::function<void(int)> clicked, std::function<v
   resize(sizeHint());
 }
 
-QSize ListShowWindow::sizeHint() const { return {TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips)}; }
+QSize ListShowWindow::sizeHint() const {
+  // Wide enough for its whole caption beside the title bar's icon and buttons.
+  const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+  const int forCaption = title.horizontalAdvance(windowTitle()) + 4 * title.height() + 40;
+  return {std::max(TwipsToPixels(WidthTwips), forCaption), TwipsToPixels(HeightTwips)};
+}
 
 void ListShowWindow::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
@@ -66,6 +74,8 @@ void ListShowWindow::closeEvent(QCloseEvent* e) {
 void ListShowWindow::Show(const ListShowForm& form) {
   showing_ = true;
   setWindowTitle(ToQt(form.caption));
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->width() < sizeHint().width())
+    sub->resize(sizeHint().width() + sub->width() - width(), sub->height());
   frame_->setTitle(ToQt(form.frameCaption));
   ShowList(list1_, form.List1);
   showing_ = false;

@@ -1,12 +1,40 @@
 #include "app/lists/fixed_heading_grid.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <algorithm>
 #include <utility>
-#include <QScrollBar>
-#include <QTableView>
 
 namespace hrs::app {
+
+namespace {
+
+// The style's text margins would cut a four-figure rating in a column of
+// 420 twips; this one keeps a pixel at either side.
+class NarrowCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    const QWidget* widget = opt.widget;
+    QStyle* style = widget ? widget->style() : nullptr;
+    if (style) style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    painter->save();
+    painter->setFont(opt.font);
+    painter->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(opt.rect.adjusted(1, 0, -1, 0), static_cast<int>(opt.displayAlignment), text);
+    painter->restore();
+  }
+};
+
+}  // namespace
 
 FixedHeadingGrid::FixedHeadingGrid(QWidget* parent) : QTableWidget(parent) {
   horizontalHeader()->hide();
@@ -60,6 +88,21 @@ QTableWidgetItem* FixedHeadingGrid::MakeCell(const QString& text, int row, int c
   return item;
 }
 
+void FixedHeadingGrid::SetFrozenColumns(int count) {
+  frozenColumns_ = std::max(1, count);
+  PlaceOverlays();
+}
+
+void FixedHeadingGrid::UseNarrowCells() {
+  for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{this, fixedRow_, fixedColumn_, corner_})
+    view->setItemDelegate(new NarrowCellDelegate(view));
+}
+
+void FixedHeadingGrid::CellsChanged() {
+  for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{this, fixedRow_, fixedColumn_, corner_})
+    view->viewport()->update();
+}
+
 void FixedHeadingGrid::resizeEvent(QResizeEvent* event) {
   QTableWidget::resizeEvent(event);
   PlaceOverlays();
@@ -84,7 +127,8 @@ void FixedHeadingGrid::PlaceOverlays() {
   }
   const QRect area = viewport()->geometry();
   const int rowHeight = rowCount() > 0 ? this->rowHeight(0) : 0;
-  const int columnWidth = columnCount() > 0 ? this->columnWidth(0) : 0;
+  int columnWidth = 0;
+  for (int c = 0; c < std::min(frozenColumns_, columnCount()); ++c) columnWidth += this->columnWidth(c);
   fixedRow_->setGeometry(area.left(), area.top(), area.width(), std::min(rowHeight, area.height()));
   fixedColumn_->setGeometry(area.left(), area.top(), std::min(columnWidth, area.width()), area.height());
   corner_->setGeometry(area.left(), area.top(), std::min(columnWidth, area.width()), std::min(rowHeight, area.height()));

@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/lists/fixed_heading_grid.h"
 #include "app/lists/rating_chart_window.h"
+#include "app/platform/fixed_font.h"
 #include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
@@ -19,8 +22,6 @@ namespace hrs::app {
 namespace {
 constexpr int WidthTwips = 9160;
 constexpr int HeightTwips = 6600;
-// The rows painted one by one as they are filled, so the window is not blank.
-constexpr int RowsShownAtOnce = 22;
 }  // namespace
 
 HistoryWindow::HistoryWindow(QWidget* parent) : QWidget(parent) {
@@ -29,11 +30,14 @@ HistoryWindow::HistoryWindow(QWidget* parent) : QWidget(parent) {
   grid1_->setObjectName("Grid1");
   grid1_->setColumnCount(HistoryColumns);
   grid1_->setWordWrap(false);
+  // The columns of the documented widths, so that every month fits the
+  // window; the id and the name stay in view when it scrolls.
+  grid1_->setFont(GridFont());
+  grid1_->UseNarrowCells();
+  grid1_->SetFrozenColumns(2);
   grid1_->verticalHeader()->setMinimumSectionSize(grid1_->fontMetrics().height() + 2);
   grid1_->verticalHeader()->setDefaultSectionSize(grid1_->fontMetrics().height() + 4);
-  const int figures = grid1_->fontMetrics().horizontalAdvance(QStringLiteral("88888")) + 6;
-  for (int c = 0; c < HistoryColumns; ++c)
-    grid1_->setColumnWidth(c, std::max(TwipsToPixels(HistoryColumnTwips(c)), c == 1 ? 0 : figures));
+  for (int c = 0; c < HistoryColumns; ++c) grid1_->setColumnWidth(c, TwipsToPixels(HistoryColumnTwips(c)));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(grid1_);
@@ -58,7 +62,10 @@ void HistoryWindow::Fill(const HistoryGrid& grid) {
   setWindowTitle(ToQt(grid.caption));
   grid1_->clearContents();
   grid1_->setRowCount(grid.rowCount);
-  const bool visible = grid1_->isVisible();
+  // The views are told of the cells once, at the end, rather than by a
+  // signal a cell (30,000 of them in the largest club): the whole grid is
+  // filled sooner than its first rows could be painted one by one.
+  const QSignalBlocker quiet(grid1_->model());
   for (size_t r = 0; r < grid.rows.size() && static_cast<int>(r) < grid.rowCount; ++r) {
     const int row = static_cast<int>(r);
     for (int c = 0; c < HistoryColumns; ++c) {
@@ -68,8 +75,8 @@ void HistoryWindow::Fill(const HistoryGrid& grid) {
       grid1_->setItem(row, c,
                       grid1_->MakeCell(ToQt(text), row, c, HistoryColumnCentred(c) ? Qt::AlignHCenter : Qt::AlignLeft));
     }
-    if (visible && row < RowsShownAtOnce) grid1_->viewport()->repaint();
   }
+  grid1_->CellsChanged();
 }
 
 void ShowHistoryWindow(AppContext& ctx, HistoryOrder order) {

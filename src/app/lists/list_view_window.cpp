@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/lists/list_header.h"
+#include "app/platform/fixed_font.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
 #include "core/lists/list_export.h"
@@ -16,7 +17,7 @@ namespace hrs::app {
 
 ListViewWindow::ListViewWindow(QWidget* parent) : QWidget(parent) {
   setObjectName("dbListView");
-  const QFont fixed(QStringLiteral("Courier New"), 10);
+  const QFont fixed = ListFont();
   label1_ = new QLabel(this);
   label1_->setObjectName("Label1");
   list1_ = new QListWidget(this);

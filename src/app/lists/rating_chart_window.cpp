@@ -27,12 +27,12 @@ namespace hrs::app {
 
 namespace {
 
-QLineSeries* LimitLine(const QString& name, int limit, int lastMonth, const QColor& colour) {
+QLineSeries* LimitLine(const QString& name, int limit, const ChartAxes& axes, const QColor& colour) {
   auto* line = new QLineSeries;
   line->setName(name);
   line->setObjectName(name);
-  line->append(0, limit);
-  line->append(std::max(lastMonth, 1), limit);
+  line->append(axes.monthFrom, limit);
+  line->append(axes.monthTo, limit);
   QPen pen(colour);
   pen.setStyle(Qt::DashLine);
   pen.setWidth(2);
@@ -51,16 +51,12 @@ QChart* BuildChart(const RatingChart& chart) {
   QPen pen(QColor(0x1f, 0x4e, 0x8c));
   pen.setWidth(3);
   ratings->setPen(pen);
-  int low = std::min<int>(chart.group1Limit, chart.group2Limit), high = std::max<int>(chart.group1Limit, chart.group2Limit);
-  for (const ChartPoint& point : chart.points) {
-    ratings->append(point.month, point.rating);
-    low = std::min(low, point.rating);
-    high = std::max(high, point.rating);
-  }
-  c->addSeries(LimitLine(QStringLiteral("Rating Group 1 Limit"), chart.group1Limit, chart.lastMonth,
-                         QColor(0x2e, 0x8b, 0x57)));
-  c->addSeries(LimitLine(QStringLiteral("Rating Group 2 Limit"), chart.group2Limit, chart.lastMonth,
-                         QColor(0xc0, 0x39, 0x2b)));
+  const ChartAxes axes = ChartAxesOf(chart);
+  for (const ChartPoint& point : chart.points) ratings->append(point.month, point.rating);
+  if (axes.group1Shown)
+    c->addSeries(LimitLine(QStringLiteral("Rating Group 1 Limit"), chart.group1Limit, axes, QColor(0x2e, 0x8b, 0x57)));
+  if (axes.group2Shown)
+    c->addSeries(LimitLine(QStringLiteral("Rating Group 2 Limit"), chart.group2Limit, axes, QColor(0xc0, 0x39, 0x2b)));
   c->addSeries(ratings);
 
   auto* months = new QCategoryAxis;
@@ -68,12 +64,11 @@ QChart* BuildChart(const RatingChart& chart) {
   months->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   const int lastShown = std::max(chart.lastMonth, 1);
   for (int m = 0; m <= lastShown; ++m) months->append(ToQt(ChartMonthLabel(m)), m);
-  months->setRange(0, lastShown);
+  months->setRange(axes.monthFrom, axes.monthTo);
   auto* values = new QValueAxis;
   values->setObjectName(QStringLiteral("RatingAxis"));
-  const int margin = std::max(25, (high - low) / 10);
-  values->setRange(std::max(0, low - margin), high + margin);
-  values->applyNiceNumbers();
+  values->setRange(axes.ratingLow, axes.ratingHigh);
+  values->setTickCount((axes.ratingHigh - axes.ratingLow) / axes.ratingStep + 1);
   values->setLabelFormat(QStringLiteral("%d"));
   values->setTitleText(QStringLiteral("Rating"));
   c->addAxis(months, Qt::AlignBottom);
@@ -127,7 +122,7 @@ void RatingChartWindow::CopyClicked() { QGuiApplication::clipboard()->setText(To
 
 void RatingChartWindow::PrintClicked() {
   PicturePrinter* job = ctx_.pictures;
-  PrintRatingChart(chart_, ctx_.db.setup.ListName.str(), ctx_.dialogs, ctx_.printer, ctx_.clock, [&] {
+  PrintRatingChart(chart_, ctx_.db.setup.ListName.str(), ctx_.db.location, ctx_.dialogs, ctx_.printer, ctx_.clock, [&] {
     if (!job) return;
     job->DrawPicture(
         [&](QPainter& painter, const QRectF& box) -> double {

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/qt_text.h"
 #include "core/data/database.h"
 
@@ -91,7 +92,10 @@ std::optional<std::string> QtDialogs::ChooseOpenFile(const std::string& title, c
 
 std::optional<std::string> QtDialogs::ChooseSaveFile(const std::string& title, const std::string& filter,
                                                      const std::string& directory) {
-  const QString path = QFileDialog::getSaveFileName(parent_, DialogTitle(title), ToQt(directory), ToQt(filter));
+  const QString filters = ToQt(filter);
+  QString selected;
+  const QString path = QFileDialog::getSaveFileName(parent_, DialogTitle(title), ToQt(directory), filters, &selected);
+  chosenType_ = selected.isEmpty() ? -1 : static_cast<int>(filters.split(QStringLiteral(";;")).indexOf(selected));
   if (path.isEmpty()) return std::nullopt;
   return FromQt(path);
 }
@@ -99,7 +103,7 @@ std::optional<std::string> QtDialogs::ChooseSaveFile(const std::string& title, c
 std::optional<FontChoice> QtDialogs::ChooseFixedFont(const FontChoice& current) {
   bool ok = false;
   // Only the static call lists the fixed-pitch families alone.
-  const QFont font = QFontDialog::getFont(&ok, QFont(ToQt(current.family), current.pointSize), parent_,
+  const QFont font = QFontDialog::getFont(&ok, FontDialogPreset(current.family, current.pointSize), parent_,
                                           QStringLiteral("Font"),
                                           QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
   if (!ok) return std::nullopt;

@@ -28,6 +28,8 @@ class QtDialogs : public Dialogs {
                                             const std::string& directory) override;
   std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
                                             const std::string& directory) override;
+  // The dialog itself asks before replacing the file named in it.
+  int ChosenFileType() const override { return chosenType_; }
   std::optional<FontChoice> ChooseFixedFont(const FontChoice& current) override;
   bool ChoosePrinter() override;
   bool ChoosePageSetup() override;
@@ -35,6 +37,7 @@ class QtDialogs : public Dialogs {
  private:
   QPrinter& printer_;
   QPointer<QWidget> parent_;
+  int chosenType_ = -1;
 };
 
 // The caption of a dialog: its own title, or the program's name.

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/qt_text.h"
 
 namespace hrs::app {
@@ -23,14 +24,14 @@ const QMarginsF PageMargins(15, 12, 12, 10);
 
 }  // namespace
 
-QtPrintJob::QtPrintJob(QPrinter& printer) : printer_(printer), font_(QStringLiteral("Courier"), 10) {}
+QtPrintJob::QtPrintJob(QPrinter& printer) : printer_(printer), font_(ListFont()) {}
 
 QtPrintJob::~QtPrintJob() {
   if (painter_) EndDoc();
 }
 
 void QtPrintJob::SetFont(const std::string& family, int pointSize) {
-  font_ = QFont(ToQt(family), pointSize > 0 ? pointSize : 10);
+  font_ = FixedFont(family, pointSize);
   if (painter_) {
     painter_->setFont(font_);
     const QFontMetrics metrics(font_, &printer_);
@@ -52,6 +53,18 @@ Orientation QtPrintJob::CurrentOrientation() const {
 }
 
 std::string QtPrintJob::DocumentFile() const { return FromQt(lastFile_); }
+
+void QtPrintJob::SetDocumentFile(const std::string& path) {
+  if (painter_) return;
+  const QString file = ToQt(path);
+  printer_.setDocName(QFileInfo(file).completeBaseName());
+  // A real printer stays chosen; the file is offered when the operator
+  // prints to one (and is the file when there is no printer).
+  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    printer_.setOutputFileName(file);
+    namedByUs_ = true;
+  }
+}
 
 bool QtPrintJob::Begin() {
   if (painter_) return true;

@@ -31,6 +31,7 @@ class QtPrintJob : public PrintJob, public PicturePrinter {
   int PageNumber() const override { return page_; }
   Orientation CurrentOrientation() const override;
   std::string DocumentFile() const override;
+  void SetDocumentFile(const std::string& path) override;
 
   void DrawPicture(const std::function<double(QPainter&, const QRectF&)>& draw, double pageShare) override;
 

@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
@@ -111,7 +112,7 @@ PlayerWindow::PlayerWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), 
   pic1_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
   pic1_->setToolTip("There is no player with this System ID");
 
-  const QFont fixed(QStringLiteral("Courier"), 10);
+  const QFont fixed = ListFont();
   label10_->setFont(fixed);
   list1_ = new QListWidget(this);
   list1_->setObjectName("List1");

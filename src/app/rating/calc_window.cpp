@@ -1,5 +1,6 @@
 #include "app/rating/calc_window.h"
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
 
@@ -122,7 +123,7 @@ CalcWindow::CalcWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   leftSide->setFixedWidth(TwipsToPixels(OpenWidthTwips) - 12);
 
   // The ranking list lies beside the fields; the window widens to show it.
-  const QFont fixed(QStringLiteral("Courier"), 10);
+  const QFont fixed = ListFont();
   label7_ = new QLabel(this);
   label7_->setObjectName("Label7");
   label7_->setFont(fixed);

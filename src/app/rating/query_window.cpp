@@ -1,5 +1,6 @@
 #include "app/rating/query_window.h"
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
 
@@ -57,7 +58,7 @@ QueryWindow::QueryWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
 
   pic1_ = new PictureBox(this);
   pic1_->setObjectName("Pic1");
-  pic1_->setFont(QFont(QStringLiteral("Courier"), 10));
+  pic1_->setFont(ListFont());
   pic1_->setFixedSize(pic1_->SizeForText(15, 3));
   // The column header in the figures' own font, over their first column.
   AlignHeaderToText(label3, pic1_, pic1_->frameWidth() + PictureBox::TextMargin);

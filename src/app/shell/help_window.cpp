@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QScrollBar>
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/app_context.h"
 #include "core/shell/help_text.h"
@@ -35,9 +36,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent) {
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("List1"));
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  // One line height for all: the manual's thousand lines are not measured
+  // one by one when the list is filled.
+  list_->setUniformItemSizes(true);
   // Small enough that a heading (50 blanks and the title) and a body line of
   // 85 characters fit the list of a window that may not grow wider.
-  QFont font(QStringLiteral("Courier"));
+  QFont font = ListFont();
   font.setPointSizeF(7.5);
   list_->setFont(font);
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "app/platform/qt_text.h"
+#include "app/shell/access_keys.h"
 #include "app/shell/app_icon.h"
 #include "app/shell/busy_cursor.h"
 #include "app/shell/clipboard_copy.h"
@@ -124,6 +125,7 @@ void MDIForm1::BuildMenus() {
     }
   }
   SyncArrangementItem();
+  new MenuAccessKeys(menuBar(), mdi_);
 }
 
 void MDIForm1::SyncArrangementItem() {

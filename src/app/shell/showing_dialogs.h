@@ -34,6 +34,7 @@ class ShowingDialogs : public Dialogs {
     show_();
     return inner_.ChooseSaveFile(title, filter, directory);
   }
+  int ChosenFileType() const override { return inner_.ChosenFileType(); }
   std::optional<FontChoice> ChooseFixedFont(const FontChoice& current) override {
     return inner_.ChooseFixedFont(current);
   }

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/platform/fixed_font.h"
 #include "app/shell/picture_box.h"
 #include "core/data/database.h"
 
@@ -14,7 +15,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen),
   setObjectName(QStringLiteral("dbhoved"));
   setWindowTitle(QString::fromLatin1(ProductTitle));
   pic1_->setObjectName(QStringLiteral("Pic1"));
-  pic1_->setFont(QFont(QStringLiteral("Courier"), 10));
+  pic1_->setFont(ListFont());
   pic1_->setFixedSize(pic1_->SizeForText(36, 3));
 
   auto* frame = new QGroupBox(QStringLiteral("Halvik Ranking System"));

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/picture_box.h"
 #include "core/shell/status_summary.h"
@@ -26,9 +27,7 @@ StatusWindow::StatusWindow(QWidget* parent) : QWidget(parent), pic2_(new Picture
   setWindowTitle(QStringLiteral("Status"));
   pic2_->setObjectName(QStringLiteral("Pic2"));
   pic1_->setObjectName(QStringLiteral("Pic1"));
-  // Plain "Courier" resolves to a face with Courier's metrics; a style hint
-  // would pick another monospaced face.
-  pic1_->setFont(QFont(QStringLiteral("Courier"), 10));
+  pic1_->setFont(ListFont());
   pic1_->setFixedSize(pic1_->SizeForText(40, 12));
   pic2_->setFixedSize(pic1_->width(), pic2_->SizeForText(1, 1).height());
 

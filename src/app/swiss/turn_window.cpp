@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
 #include "app/shell/app_context.h"
@@ -30,7 +31,7 @@ namespace {
 QListWidget* NewList(QWidget* parent, const char* name, QAbstractItemView::SelectionMode mode) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
-  list->setFont(QFont(QStringLiteral("Courier"), 10));
+  list->setFont(ListFont());
   list->setSelectionMode(mode);
   list->setMinimumWidth(QFontMetrics(list->font()).horizontalAdvance(QString(33, 'W')) / 1 + 24);
   return list;
@@ -266,10 +267,14 @@ void TurnWindow::Show() {
   for (int r : grid.selected)
     if (r >= 0 && r < rows) selection.select(grid1_->model()->index(r, 0), grid1_->model()->index(r, grid1_->columnCount() - 1));
   grid1_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-  if (rows > 0 && (rebuilt || grid.topRow != shownTopRow_ || rows != shownRows_)) {
-    grid1_->scrollToItem(grid1_->item(std::min(grid.topRow, rows - 1), 0), QAbstractItemView::PositionAtTop);
+  // The top row the form names counts 25 rows to the grid; a grid of
+  // another height puts the first match on top, the view stopping at the
+  // end of the list, so the match is never left below the middle.
+  const int top = grid.selected.empty() ? grid.topRow : std::max(grid.topRow, grid.selected.front());
+  if (rows > 0 && (rebuilt || top != shownTopRow_ || rows != shownRows_)) {
+    grid1_->scrollToItem(grid1_->item(std::min(top, rows - 1), 0), QAbstractItemView::PositionAtTop);
   }
-  shownTopRow_ = grid.topRow;
+  shownTopRow_ = top;
   shownRows_ = rows;
 
   ShowList(list1_, form_.List1);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
 #include "app/shell/app_context.h"
@@ -90,7 +91,7 @@ Local2Window::Local2Window(AppContext& ctx, std::shared_ptr<SmallTournament> tou
     lt2mnu_srClick(form_, *tournament_, ctx_.db, dialogs, ctx_.printer, ctx_.clock);
   });
 
-  const QFont fixed(QStringLiteral("Courier"), 10);
+  const QFont fixed = ListFont();
   auto field = [this](const char* name) {
     auto* t = new QLineEdit(this);
     t->setObjectName(QString::fromLatin1(name));
@@ -225,7 +226,7 @@ void Local2Window::Show() {
   }
   ShowLabel(label1_, form_.Label1);
   ShowLabel(label2_, form_.Label2);
-  label2_->setFont(QFont(ToQt(form_.captionFont == "Courier New" ? "Courier" : form_.captionFont), 10));
+  label2_->setFont(FixedFont(form_.captionFont));
   if (!form_.focus.empty()) {
     if (auto* w = findChild<QWidget*>(ToQt(form_.focus)); w && w->isVisibleTo(this)) w->setFocus(Qt::OtherFocusReason);
     form_.focus.clear();

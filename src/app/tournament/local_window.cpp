@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/platform/fixed_font.h"
 #include "app/shell/activation.h"
 #include "app/shell/app_context.h"
 #include "app/shell/busy_cursor.h"
@@ -29,7 +30,7 @@ namespace {
 QListWidget* NewList(QWidget* parent, const QString& name) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
-  list->setFont(QFont(QStringLiteral("Courier"), 10));
+  list->setFont(ListFont());
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   return list;
 }
@@ -72,7 +73,8 @@ LocalWindow::LocalWindow(AppContext& ctx, QWidget* parent)
   label1_->setObjectName("Label1");
   label1_->setWordWrap(true);
   label1_->setTextFormat(Qt::PlainText);
-  label1_->setMinimumHeight(label1_->fontMetrics().lineSpacing() * 3);
+  // Of one height whatever it says, so that the lists below stay put.
+  label1_->setFixedHeight(label1_->fontMetrics().lineSpacing() * 4);
 
   selectionList_ = NewList(this, "SelectionList");
   selectedList_ = NewList(this, "SelectedList");
@@ -107,7 +109,16 @@ LocalWindow::LocalWindow(AppContext& ctx, QWidget* parent)
   fileCaption_ = new QLabel(this);
   fileCaption_->setObjectName("FileCaption");
   fileList_ = NewList(this, "FileList");
-  fileList_->setMaximumWidth(QFontMetrics(fileList_->font()).horizontalAdvance("LT000000") + 40);
+  // The tournaments list has its room whether it is shown or not, so that
+  // the player lists never move under the pointer when it appears.
+  fileList_->setFixedWidth(QFontMetrics(fileList_->font()).horizontalAdvance("LT000000") + 40);
+  fileCaption_->setFixedWidth(fileList_->width());
+  fileCaption_->setWordWrap(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{fileList_, fileCaption_, check1_, text1_}) {
+    QSizePolicy keep = w->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(keep);
+  }
   connect(fileList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     if (showing_) return;
     FileListClick(form_, fileList_->row(item), *tournament_, ctx_.db, ctx_.dialogs);

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "app/platform/fixed_font.h"
 #include "app/platform/form_binding.h"
 #include "app/platform/qt_text.h"
 #include "app/shell/activation.h"
@@ -29,7 +30,6 @@ namespace {
 constexpr int WidthTwips = 8745;
 constexpr int HeightTwips = 6615;
 
-QFont FixedFont() { return QFont(QStringLiteral("Courier"), 10); }
 
 }  // namespace
 
@@ -109,7 +109,7 @@ UtilWindow::UtilWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
   list1_ = new QListWidget(this);
   list1_->setObjectName("List1");
   list1_->setUniformItemSizes(true);
-  list1_->setFont(FixedFont());
+  list1_->setFont(ListFont());
   connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (!showing_ && !running_) List1Click(form_, row);
   });
@@ -175,7 +175,7 @@ void UtilWindow::Show() {
   ShowList(list1_, form_.List1);
   // The widths of the system are for its own font: the narrow list holds a
   // whole result line (50 characters) in ours, the wide one as much more.
-  const int narrow = std::max(TwipsToPixels(5775), QFontMetrics(FixedFont()).horizontalAdvance(QString(51, '0')) +
+  const int narrow = std::max(TwipsToPixels(5775), QFontMetrics(ListFont()).horizontalAdvance(QString(51, '0')) +
                                                        list1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                                                        2 * list1_->frameWidth());
   list1_->setFixedWidth(narrow * form_.listWidthTwips / 5775);

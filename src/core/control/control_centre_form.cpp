@@ -110,6 +110,11 @@ void List1DblClick(ControlCentreForm& form, Database& db, Dialogs& dialogs, cons
   Command1Click(form, db, dialogs, clock);
 }
 
+void List1KeyEnter(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock) {
+  if (form.mode != ControlMode::ResultOverview) return;
+  Command1Click(form, db, dialogs, clock);
+}
+
 void List1RightButton(ControlCentreForm& form, const Database& db, int index) {
   if (form.mode != ControlMode::Keyboard) return;
   if (index < 0 || index >= static_cast<int>(form.List1.lines.size())) return;

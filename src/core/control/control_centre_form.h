@@ -107,6 +107,9 @@ void Option7Click(ControlCentreForm& form, Database& db, Dialogs& dialogs, const
 void List1SelectionChanged(ControlCentreForm& form, std::vector<int> selected, int current);
 // A double click on a line of List1: a transfer in keyboard mode, else Command1.
 void List1DblClick(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock, int index);
+// Enter in List1: in the result overview it runs the chosen month, as a
+// double click does; elsewhere the window's default button has it.
+void List1KeyEnter(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock);
 // The right mouse button pressed on a line of List1: a transfer in keyboard mode.
 void List1RightButton(ControlCentreForm& form, const Database& db, int index);
 void Pic1DblClick(ControlCentreForm& form, Database& db, Dialogs& dialogs, const Clock& clock);

@@ -43,7 +43,7 @@ void Option2Click(ControlCentreForm& form, Database& db, Dialogs&, const Clock&)
   form.Text1.text = std::to_string(db.setup.RatingYear);
   form.Label1.visible = true;
   form.label7Font = FontCourierNew;
-  form.Label7.caption = " DblClick month ";
+  form.Label7.caption = ResultOverviewHint;
   form.Label7.visible = true;
   form.List1.enabled = true;
   form.List1.Clear();
@@ -73,6 +73,8 @@ void ShowResultOverview(ControlCentreForm& form, Database& db, Dialogs& dialogs)
     show.visible = false;
     dialogs.Message(NoResultsToShow);
     form.List1.selected.clear();
+    // The counts of the month shown before are no longer beside a list.
+    form.Label7.caption = ResultOverviewHint;
     return;
   }
   show.List1.selected = {0};

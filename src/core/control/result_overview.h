@@ -11,6 +11,7 @@ namespace hrs {
 inline constexpr size_t ResultOverviewLimit = 32700;
 inline constexpr const char* ResultOverviewHeader = " Day  Winner   Loser Draw";
 inline constexpr const char* NoResultsToShow = "No results to show";
+inline constexpr const char* ResultOverviewHint = " DblClick month ";
 inline constexpr const char* TooManyResultsMessage = "Sorry, too many results\rThe listing stops now";
 inline constexpr const char* TooManyResultsTitle = "Big file";
 inline constexpr const char* TournamentFilesNotFound = "Tournament file(s) not found\rPlease check File Overview";

@@ -159,11 +159,28 @@ ExportFormat ExportFormatOf(const std::string& fileName) {
   return ext == ".html" || ext == ".htm" ? ExportFormat::Html : ExportFormat::Csv;
 }
 
+std::string ExportFileName(const std::string& chosen, int type) {
+  const std::filesystem::path path(chosen);
+  if (type == 1) return ExportFormatOf(chosen) == ExportFormat::Html ? chosen : chosen + ".html";
+  if (type == 0) {
+    std::string ext = path.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".csv" ? chosen : chosen + ".csv";
+  }
+  return path.has_extension() ? chosen : chosen + ".csv";
+}
+
 bool ExportList(const ExportTable& table, const Database& db, Dialogs& dialogs, const Clock& clock) {
   const auto chosen = dialogs.ChooseSaveFile(ExportTitle, ExportFilter, db.location.DataDir().string());
   if (!chosen || chosen->empty()) return false;
-  std::filesystem::path path(*chosen);
-  if (!path.has_extension()) path += ".csv";
+  const std::filesystem::path path(ExportFileName(*chosen, dialogs.ChosenFileType()));
+  // The save dialog asked about the name as chosen; a name with the type's
+  // extension added is asked about here.
+  std::error_code ec;
+  if (path.string() != *chosen && std::filesystem::exists(path, ec) &&
+      dialogs.Message(path.string() + " " + ExportReplaceQuestion, Buttons::YesNo, Icon::Question, ExportTitle) !=
+          Answer::Yes)
+    return false;
   const std::string bytes = ExportFormatOf(path.string()) == ExportFormat::Html
                                 ? ExportHtml(table, db.setup.ListName.str(), clock.Today())
                                 : ExportCsv(table);

@@ -37,13 +37,20 @@ enum class ExportFormat { Csv, Html };
 // By the file name's extension: ".htm" and ".html" are HTML, the rest CSV.
 ExportFormat ExportFormatOf(const std::string& fileName);
 
-// "Export...": asks for the file (CSV or HTML by its extension; ".csv" added
-// to a name without one) and writes it whole; a failure is told and leaves
-// any earlier file as it was. True when saved.
+// The file a name chosen for Export... is written to: the chosen type (the
+// filter's entry: 0 CSV, 1 HTML) adds its extension to a name without it;
+// with no type told, ".csv" is added to a name with no extension at all.
+std::string ExportFileName(const std::string& chosen, int type);
+
+// "Export...": asks for the file (its type as above), asks before replacing
+// one the dialog did not name, and writes it whole; a failure is told and leaves any earlier file as
+// it was. True when saved.
 bool ExportList(const ExportTable& table, const Database& db, Dialogs& dialogs, const Clock& clock);
 
 inline constexpr const char* ExportTitle = "Export";
 inline constexpr const char* ExportFilter = "CSV for spreadsheets (*.csv);;HTML page (*.html *.htm)";
 inline constexpr const char* ExportFailedMessage = "The list could not be saved to the file";
+// Before replacing a file: the file's path, then this.
+inline constexpr const char* ExportReplaceQuestion = "already exists.\rDo you want to replace it?";
 
 }  // namespace hrs

@@ -74,6 +74,10 @@ std::string PrintedLine(MasterOrder order, int id, const PlayerRecord& p) {
 }  // namespace
 
 bool PrintMasterList(MasterOrder order, const Database& db, Dialogs& dialogs, PrintJob& job, const Clock& clock) {
+  const char* report = order == MasterOrder::BySysId    ? "master-by-sys-id"
+                       : order == MasterOrder::ByMbShip ? "master-by-mbship-no"
+                                                        : "master-by-name";
+  StartReport(job, db.location, DatedReportName(report, clock.Today()));
   if (!SetUpPrinter(dialogs, job)) return false;
   const MasterPrintout printout = PrintoutOf(order);
   const std::string today = ShortDate(clock.Today());

@@ -47,6 +47,7 @@ bool PrintRankingByMonth(const Database& db, Dialogs& dialogs, PrintJob& job, co
     dialogs.Message(HistoryMissingMessage);
     return false;
   }
+  StartReport(job, db.location, DatedReportName("ranking-by-month", clock.Today()));
   if (!SetUpPrinter(dialogs, job)) return false;
 
   const int thisMonth = clock.Today().month;

@@ -99,6 +99,7 @@ PrintOutcome PrintRankingDynamic(Database& db, Dialogs& dialogs, PrintJob& job, 
   const PlayerTable& players = db.players;
   if (NobodyEnrolled(players, dialogs)) return outcome;
   const SnapshotChoice choice = ChooseSnapshot(db, dialogs, clock);
+  StartReport(job, db.location, DatedReportName("ranking", clock.Today()));
   if (!SetUpPrinter(dialogs, job)) return outcome;
 
   std::vector<SortedList::Item> items;

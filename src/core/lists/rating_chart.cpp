@@ -25,6 +25,7 @@ std::optional<RatingChart> PlayerRatingChart(const Database& db, int sysId, cons
   if (sysId < 1 || sysId > db.players.PlayerCount || db.players[sysId].Status != StatusActive) return std::nullopt;
   const PlayerHistory history = PlayerRatingHistory(db, sysId, LastHistoryMonth(db.setup, clock));
   RatingChart chart;
+  chart.sysId = sysId;
   chart.title = "Sys Id " + std::to_string(sysId) + "  " + history.name;
   chart.caption = std::string(ChartCaption) + " - " + chart.title;
   chart.group1Limit = db.setup.Group1Limit;
@@ -37,6 +38,41 @@ std::optional<RatingChart> PlayerRatingChart(const Database& db, int sysId, cons
     if (value > 0) chart.points.push_back({m, value});
   }
   return chart;
+}
+
+ChartAxes ChartAxesOf(const RatingChart& chart) {
+  ChartAxes axes;
+  axes.monthFrom = -0.5;
+  axes.monthTo = std::max(chart.lastMonth, 1) + 0.5;
+  int low = std::min(chart.group1Limit, chart.group2Limit);
+  int high = std::max(chart.group1Limit, chart.group2Limit);
+  if (!chart.points.empty()) {
+    low = high = chart.points.front().rating;
+    for (const ChartPoint& point : chart.points) {
+      low = std::min(low, point.rating);
+      high = std::max(high, point.rating);
+    }
+    const int ratingsLow = low, ratingsHigh = high;
+    const auto shown = [&](int limit) {
+      if (limit < ratingsLow - ChartLimitReach || limit > ratingsHigh + ChartLimitReach) return false;
+      low = std::min(low, limit);
+      high = std::max(high, limit);
+      return true;
+    };
+    axes.group1Shown = shown(chart.group1Limit);
+    axes.group2Shown = shown(chart.group2Limit);
+  }
+  const int margin = std::max(10, (high - low) / 10);
+  low = std::max(0, low - margin);
+  high += margin;
+  // At most eight steps between the labels.
+  for (int step : {10, 20, 25, 50, 100, 200, 250, 500, 1000, 2000, 5000}) {
+    axes.ratingStep = step;
+    if ((high - low) <= 8 * step) break;
+  }
+  axes.ratingLow = low / axes.ratingStep * axes.ratingStep;
+  axes.ratingHigh = (high + axes.ratingStep - 1) / axes.ratingStep * axes.ratingStep;
+  return axes;
 }
 
 std::string ChartMonthLabel(int month) {
@@ -54,8 +90,9 @@ std::string ChartClipboardText(const RatingChart& chart) {
   return text;
 }
 
-bool PrintRatingChart(const RatingChart& chart, const std::string& listName, Dialogs& dialogs, PrintJob& job,
-                      const Clock& clock, const std::function<void()>& drawChart) {
+bool PrintRatingChart(const RatingChart& chart, const std::string& listName, const DataLocation& where,
+                      Dialogs& dialogs, PrintJob& job, const Clock& clock, const std::function<void()>& drawChart) {
+  StartReport(job, where, DatedReportName("chart-" + std::to_string(chart.sysId), clock.Today()));
   if (!dialogs.ChoosePrinter()) return false;
   job.PrintLine("");
   job.PrintLine(std::string(static_cast<size_t>(std::max(0, (72 - static_cast<int>(CharCount(listName))) / 2)), ' ') +

@@ -36,6 +36,7 @@ struct ChartPoint {
 struct RatingChart {
   std::string caption;  // the window title
   std::string title;    // over the chart: the Sys Id and the name
+  int sysId = 0;
   std::vector<ChartPoint> points;  // the months with a value, in order
   int group1Limit = 0;  // the setup's rating group limits, drawn as lines
   int group2Limit = 0;
@@ -44,6 +45,19 @@ struct RatingChart {
 
 // The chart of an active player; nothing for an id that is none.
 std::optional<RatingChart> PlayerRatingChart(const Database& db, int sysId, const Clock& clock);
+
+// The chart's axes: the months with half a month to spare at either end, so
+// that the first and last points are whole; the ratings fitted to the
+// player's and to the group limits drawn, with a margin, on round steps. A
+// limit far from every rating of the player is not drawn, lest it flatten
+// his year into a line.
+struct ChartAxes {
+  double monthFrom = 0, monthTo = 1;
+  int ratingLow = 0, ratingHigh = 0, ratingStep = 0;
+  bool group1Shown = true, group2Shown = true;
+};
+inline constexpr int ChartLimitReach = 200;
+ChartAxes ChartAxesOf(const RatingChart& chart);
 
 // "Start", "Jan" .. "Dec" for month 0..12.
 std::string ChartMonthLabel(int month);
@@ -54,8 +68,8 @@ std::string ChartClipboardText(const RatingChart& chart);
 
 // Print: the print dialog, the heading lines, the chart drawn by drawChart
 // (the Qt side), then the values; the PDF's place told. True when printed.
-bool PrintRatingChart(const RatingChart& chart, const std::string& listName, Dialogs& dialogs, PrintJob& job,
-                      const Clock& clock, const std::function<void()>& drawChart);
+bool PrintRatingChart(const RatingChart& chart, const std::string& listName, const DataLocation& where,
+                      Dialogs& dialogs, PrintJob& job, const Clock& clock, const std::function<void()>& drawChart);
 
 inline constexpr const char* ChartCaption = "Rating Chart";
 

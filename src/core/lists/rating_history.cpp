@@ -79,6 +79,10 @@ bool PrintHistory(HistoryOrder order, const Database& db, Dialogs& dialogs, Prin
       Answer::Cancel)
     return false;
   const int last = LastHistoryMonth(db.setup, clock);
+  // The paper stays the operator's: the check below asks for the one the months need.
+  StartReport(job, db.location,
+              DatedReportName(order == HistoryOrder::BySysId ? "history-by-sys-id" : "history-by-name", clock.Today()),
+              std::nullopt);
   if (!ChooseReportFont(dialogs, job)) return false;
   const bool landscapeNow = job.CurrentOrientation() == Orientation::Landscape;
   if ((last <= 7 && landscapeNow) || (last >= 8 && !landscapeNow)) {

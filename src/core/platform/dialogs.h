@@ -43,6 +43,9 @@ class Dialogs {
                                                     const std::string& directory) = 0;
   virtual std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
                                                     const std::string& directory) = 0;
+  // The file type chosen in the latest save dialog: the index of its entry
+  // in the filter, -1 when the dialog does not tell.
+  virtual int ChosenFileType() const { return -1; }
   // A fixed-pitch font, or nothing when cancelled.
   virtual std::optional<FontChoice> ChooseFixedFont(const FontChoice& current) = 0;
   // The printer dialog before a printout; false when cancelled.

@@ -23,6 +23,10 @@ class PrintJob {
   // Where the latest document went when it was written to a file (a PDF
   // rather than a printer); empty otherwise.
   virtual std::string DocumentFile() const { return {}; }
+  // The file offered for the next document should the operator print it to
+  // one (the printer dialog shows it; without a printer it is where the PDF
+  // goes).
+  virtual void SetDocumentFile(const std::string& path) { (void)path; }
 };
 
 }  // namespace hrs

@@ -19,6 +19,8 @@ class RecordedPrintJob : public PrintJob {
   bool EndDoc() override;
   int PageNumber() const override { return static_cast<int>(current_.size()) > 0 ? static_cast<int>(current_.size()) : 1; }
   Orientation CurrentOrientation() const override { return orientation_; }
+  void SetDocumentFile(const std::string& path) override { offered_ = path; }
+  const std::string& OfferedFile() const { return offered_; }
 
   // The pages of the latest finished document (and of one still open).
   const std::vector<Page>& Pages() const { return current_.empty() ? done_ : current_; }
@@ -36,6 +38,7 @@ class RecordedPrintJob : public PrintJob {
   std::vector<Page> current_;
   std::vector<Page> done_;
   Orientation orientation_ = Orientation::Portrait;
+  std::string offered_;
   std::string family_ = "Courier";
   int size_ = 10;
   int documents_ = 0;

@@ -1,6 +1,7 @@
 // dbLocal2's output files and printouts.
 #include "core/data/file_io.h"
 #include "core/data/write_form.h"
+#include "core/lists/printer_setup.h"
 #include "core/text/numeric.h"
 #include "core/tournament/local2_form.h"
 #include "core/tournament/output_files.h"
@@ -55,7 +56,9 @@ bool MakeSanctioned(Local2Form& form, SmallTournament& t, const Database& db, Di
 }
 
 // The printer dialog; the reports print in Courier 10.
-bool StartPrint(Dialogs& dialogs, PrintJob& job) {
+bool StartPrint(Dialogs& dialogs, PrintJob& job, const Database& db, const std::string& report,
+                const SmallTournament& t) {
+  StartReport(job, db.location, report + "-" + t.base);
   if (!dialogs.ChoosePrinter()) return false;
   job.SetFont("Courier", 10);
   return true;
@@ -97,12 +100,12 @@ void lt2mnu_sfClick(Local2Form& form, SmallTournament& t, const Database& db, Di
 
 void lt2mnu_pgClick(Local2Form&, const SmallTournament& t, const Database& db, Dialogs& dialogs, PrintJob& job,
                     const Clock& clock) {
-  if (StartPrint(dialogs, job)) PrintGroups(job, dialogs, t, db.players, clock.Today());
+  if (StartPrint(dialogs, job, db, "groups", t)) PrintGroups(job, dialogs, t, db.players, clock.Today());
 }
 
 void lt2mnu_pmpClick(Local2Form&, const SmallTournament& t, const Database& db, Dialogs& dialogs, PrintJob& job,
                      const Clock& clock) {
-  if (StartPrint(dialogs, job)) PrintMatchProgram(job, dialogs, t, db.players, clock.Today());
+  if (StartPrint(dialogs, job, db, "match-program", t)) PrintMatchProgram(job, dialogs, t, db.players, clock.Today());
 }
 
 void lt2mnu_ppqClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs, PrintJob& job,
@@ -113,7 +116,7 @@ void lt2mnu_ppqClick(Local2Form& form, SmallTournament& t, const Database& db, D
   form.Label1.caption =
       "These are the standings by group for the playoff pairing and seeding. G is group, P is points. \r"
       "Players in small groups if any have been awarded a 2-1 victory on your request.";
-  if (StartPrint(dialogs, job)) PrintStandings(job, dialogs, t, db.players, clock.Today());
+  if (StartPrint(dialogs, job, db, "standings", t)) PrintStandings(job, dialogs, t, db.players, clock.Today());
 }
 
 void lt2mnu_popClick(Local2Form&, const SmallTournament& t, const Database& db, Dialogs& dialogs, PrintJob& job,
@@ -123,13 +126,13 @@ void lt2mnu_popClick(Local2Form&, const SmallTournament& t, const Database& db, 
     dialogs.Message("Pairing not found. Did you make it?");
     return;
   }
-  if (StartPrint(dialogs, job)) PrintPlayoffSheet(job, dialogs, t, *seeding, clock.Today());
+  if (StartPrint(dialogs, job, db, "playoff", t)) PrintPlayoffSheet(job, dialogs, t, *seeding, clock.Today());
 }
 
 void lt2mnu_srClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs, PrintJob& job,
                     const Clock& clock) {
   if (!MakeSanctioned(form, t, db, dialogs, "This tournament is not sanctioned")) return;
-  if (StartPrint(dialogs, job))
+  if (StartPrint(dialogs, job, db, "sanctioned-reports", t))
     PrintSanctionedReports(job, dialogs, t, MatchesWithPlayoff(t, db), db.players, clock.Today());
 }
 

@@ -247,6 +247,7 @@ std::string PrintedAdjustmentLine(const PlayerTable& players, const std::string&
 
 bool PrintAdjustments(const Database& db, int sysId, const std::vector<SortedList::Item>& lines, Dialogs& dialogs,
                       PrintJob& job, const Clock& clock) {
+  StartReport(job, db.location, DatedReportName("adjustments-" + std::to_string(sysId), clock.Today()));
   if (!dialogs.ChoosePrinter()) return false;
   job.SetFont("Courier", 10);
   const std::string today = ShortDate(clock.Today());

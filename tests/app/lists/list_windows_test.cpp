@@ -8,9 +8,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
+#include "app/platform/fixed_font.h"
 #include "app/shell/mdi_form.h"
 #include "app/shell/shell_fixture.h"
 #include "core/shell/window_arrangement.h"
@@ -45,7 +47,7 @@ TEST_F(ListWindows, TheListWindowServesEveryListAndCopiesTheSelectedLines) {
   EXPECT_EQ(list->item(0)->text(), "   1    2 Player2                      1700     ");
   EXPECT_EQ(header->text(), " Rank  Id  Name                       Rating  +/- Rank+/-");
   // The header in the list's font, starting where the lines start.
-  EXPECT_EQ(list->font().family(), "Courier New");
+  EXPECT_EQ(list->font(), app::ListFont());
   EXPECT_EQ(header->font(), list->font());
   EXPECT_GT(header->contentsMargins().left(), list->frameWidth());
 
@@ -92,6 +94,22 @@ TEST_F(ListWindows, TheHistoryGridWithItsFixedHeadings) {
   EXPECT_EQ(grid->item(3, 5)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
   EXPECT_EQ(grid->item(3, 1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
   EXPECT_EQ(grid->columnWidth(1), TwipsToPixels(2500));
+  // The documented widths: at its own size the window shows every month,
+  // and a four-figure rating fits its column.
+  for (int c : {0, 2, 14}) EXPECT_EQ(grid->columnWidth(c), TwipsToPixels(420));
+  EXPECT_LE(grid->fontMetrics().horizontalAdvance("2888") + 2, TwipsToPixels(420));
+  QApplication::processEvents();
+  EXPECT_LE(grid->columnViewportPosition(14) + grid->columnWidth(14), grid->viewport()->width());
+  // The id and the name stay in view when the grid is scrolled sideways.
+  grid->resize(TwipsToPixels(4000), grid->height());
+  QApplication::processEvents();
+  grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+  QApplication::processEvents();
+  const QWidget* frozen = nullptr;
+  for (auto* view : grid->findChildren<QTableView*>())
+    if (view != grid && view->geometry().width() == grid->columnWidth(0) + grid->columnWidth(1)) frozen = view;
+  ASSERT_TRUE(frozen);
+  EXPECT_TRUE(frozen->isVisible());
 
   // From the Calculate Ratings window: rebuilt by name.
   f.window->RunMenuItem("mnucalc");

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QValueAxis>
 #include <QXmlStreamReader>
 
 #include "app/shell/mdi_form.h"
@@ -23,8 +24,8 @@ struct ChartAndExport : ::testing::Test {
     f.WriteClub(3);
     ASSERT_TRUE(f.Start());
     Database& db = f.window->database();
-    db.setup.Group1Limit = 2099;
-    db.setup.Group2Limit = 2399;
+    db.setup.Group1Limit = 1750;  // near Player2's ratings: drawn
+    db.setup.Group2Limit = 2399;  // far above them: left out
     db.players[2].StartRating = 1600;
     for (int m = 1; m <= 12; ++m) db.stats.At(2, m + 1) = static_cast<int16_t>(m == 5 ? 0 : 1600 + 10 * m);
     f.dialogs.Clear();
@@ -52,12 +53,15 @@ TEST_F(ChartAndExport, TheChartOfAGridRowAndTheExportOfBothWindows) {
   ASSERT_TRUE(view && view->chart());
   EXPECT_EQ(view->chart()->title(), "Sys Id 2  Player2");
   QLineSeries* ratings = nullptr;
-  QLineSeries* limit2 = nullptr;
+  QLineSeries* limit1 = nullptr;
+  int limits = 0;
   for (QAbstractSeries* s : view->chart()->series()) {
     if (s->name() == "Rating") ratings = qobject_cast<QLineSeries*>(s);
-    if (s->name() == "Rating Group 2 Limit") limit2 = qobject_cast<QLineSeries*>(s);
+    if (s->name() == "Rating Group 1 Limit") limit1 = qobject_cast<QLineSeries*>(s);
+    if (s->name().startsWith("Rating Group")) ++limits;
   }
-  ASSERT_TRUE(ratings && limit2);
+  ASSERT_TRUE(ratings && limit1);
+  EXPECT_EQ(limits, 1);
   // The series against the statistics row as the grid shows it: May (0) left out.
   std::vector<QPointF> expected;
   for (int c = 2; c < 15; ++c)
@@ -65,18 +69,30 @@ TEST_F(ChartAndExport, TheChartOfAGridRowAndTheExportOfBothWindows) {
   const QList<QPointF> points = ratings->points();
   EXPECT_EQ(std::vector<QPointF>(points.begin(), points.end()), expected);
   EXPECT_EQ(ratings->count(), 12);
-  EXPECT_EQ(limit2->at(0).y(), 2399);
+  EXPECT_EQ(limit1->at(0).y(), 1750);
+  // The axes hold every point whole and the limit drawn.
+  auto* months = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Horizontal).value(0));
+  auto* values = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).value(0));
+  ASSERT_TRUE(values);
+  EXPECT_LT(values->min(), 1600);
+  EXPECT_GT(values->max(), 1750);
+  EXPECT_LT(values->max(), 2000);
+  ASSERT_TRUE(months);
+  EXPECT_EQ(months->min(), -0.5);
+  EXPECT_EQ(months->max(), 12.5);
 
   QTest::mouseClick(chartWindow->findChild<QPushButton*>("cmdCopy"), Qt::LeftButton);
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Sys Id 2  Player2\r\nStart\t1600\r\nJan\t1610\r\n"));
 
-  // Print, to the PDF file the print dialog chose.
+  // Print to PDF: a file of its own in the data directory, not the one the
+  // previous printout went to.
   f.printer.setOutputFormat(QPrinter::PdfFormat);
-  f.printer.setOutputFileName(QString::fromStdString(Saved("chart.pdf")));
+  f.printer.setOutputFileName(QString::fromStdString(Saved("ranking.pdf")));
   QTest::mouseClick(chartWindow->findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
   ASSERT_FALSE(f.dialogs.Messages().empty());
-  EXPECT_EQ(f.dialogs.Messages().back(), "The document was printed to the file\r" + Saved("chart.pdf"));
-  EXPECT_GT(QFile(QString::fromStdString(Saved("chart.pdf"))).size(), 4000);
+  const std::string chartPdf = Saved("chart-2-" + ShortDate(f.clock.Today()) + ".pdf");
+  EXPECT_EQ(f.dialogs.Messages().back(), "The document was printed to the file\r" + chartPdf);
+  EXPECT_GT(QFile(QString::fromStdString(chartPdf)).size(), 4000);
 
   // Export... of the grid as HTML: a well-formed page.
   f.dialogs.FileAnswer(Saved("history.html"));

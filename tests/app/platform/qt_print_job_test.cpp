@@ -62,12 +62,14 @@ TEST(QtPrintJob, AFileThatCannotBeWrittenIsReportedAtTheEnd) {
 // printer into a PDF and read back as text.
 TEST(QtPrintJob, AMasterListPrintedToAPdfReadsBackPageByPage) {
   test::TempDir dir;
-  const QString path = QString::fromStdString((dir.path() / "master.pdf").string());
+  // The file the report offers in the data directory, not the one chosen before.
+  const QString path = QString::fromStdString((dir.path() / "master-by-name-2026-12-08.pdf").string());
   QPrinter printer;
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
+  printer.setOutputFileName(QString::fromStdString((dir.path() / "chart.pdf").string()));
   QtPrintJob job(printer);
   Database db;
+  db.location = dir.Location();
   for (int id = 1; id <= 52; ++id) {
     PlayerRecord& p = db.players[id];
     p.Name = TextField::Of("Player " + std::to_string(100 + id));
@@ -102,13 +104,13 @@ TEST(QtPrintJob, AMasterListPrintedToAPdfReadsBackPageByPage) {
 
 TEST(QtPrintJob, ALandscapeHistoryPageHoldsItsHeaderAndThirtyEightPlayers) {
   test::TempDir dir;
-  const QString path = QString::fromStdString((dir.path() / "history.pdf").string());
+  const QString path = QString::fromStdString((dir.path() / "history-by-sys-id-2026-12-08.pdf").string());
   QPrinter printer;
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
   QtPrintJob job(printer);
   job.SetOrientation(Orientation::Landscape);
   Database db;
+  db.location = dir.Location();
   db.setup = SetupRecord::Created(2026);
   for (int id = 1; id <= 76; ++id) {
     db.players[id].Name = TextField::Of("Player " + std::to_string(id));

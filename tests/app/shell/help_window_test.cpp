@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
+#include <QFile>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -63,5 +66,23 @@ TEST(HelpWindow, FirstChoiceFillsLaterOnesScrollAndTheListCopies) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("\r\n") + list->item(2)->text());
 }
 
+// The manual speaks to the club organiser: the installed program and its
+// menu entry, never the developers' scripts.
+TEST(HelpWindow, TheManualSpeaksOfTheInstalledProgram) {
+  QDirIterator chapters(":/manual", QDirIterator::Subdirectories);
+  int read = 0;
+  while (chapters.hasNext()) {
+    QFile chapter(chapters.next());
+    if (!chapter.open(QIODevice::ReadOnly)) continue;
+    const QString text = QString::fromUtf8(chapter.readAll());
+    ++read;
+    EXPECT_FALSE(text.contains("scripts/")) << chapter.fileName().toStdString();
+    if (chapter.fileName().endsWith("14-how-to.txt")) {
+      EXPECT_TRUE(text.contains("\"Halvik Ranking System\""));
+    }
+  }
+  EXPECT_EQ(read, 16);
+}
+
 }  // namespace
-}  // namespace hrs
+}  // namespace hrs::test

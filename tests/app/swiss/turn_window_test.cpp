@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/shell/mdi_form.h"
@@ -68,6 +70,28 @@ TEST(TurnWindow, ThreePlayersFromTheGridToTheTournament) {
   EXPECT_EQ(f.dialogs.Messages().back(), "Leave the list of selected players?");
   EXPECT_FALSE(f.window->FindChildWindow("dbTurn"));
   EXPECT_TRUE(f.window->statusWindow()->isVisible());
+}
+
+// Alpha Search puts the first match on the grid's top line.
+TEST(TurnWindow, AlphaSearchScrollsTheFirstMatchToTheTop) {
+  ShellFixture f;
+  f.WriteClub(60);
+  ASSERT_TRUE(f.Start());
+  f.window->show();
+  f.window->RunMenuItem("mnutour");
+  QApplication::processEvents();
+  QWidget* turn = f.window->FindChildWindow("dbTurn");
+  ASSERT_TRUE(turn);
+  auto* grid = Child<QTableWidget>(turn, "Grid1");
+  QTest::mouseClick(Child<QCheckBox>(turn, "Check1"), Qt::LeftButton);
+  QTest::keyClicks(Child<QLineEdit>(turn, "Text3"), "player2");
+  QApplication::processEvents();
+  const QList<QTableWidgetItem*> selected = grid->selectedItems();
+  ASSERT_FALSE(selected.isEmpty());
+  int first = grid->rowCount();
+  for (const QTableWidgetItem* item : selected) first = std::min(first, item->row());
+  EXPECT_EQ(grid->item(first, 1)->text(), "Player2");
+  EXPECT_EQ(grid->rowAt(1), first);
 }
 
 }  // namespace

@@ -98,22 +98,23 @@ TEST(TournamentPlayoff, EightPlayersToTheFinalFilesAndPrintouts) {
 
   struct Printout {
     const char* item;
+    const char* file;   // the file each is offered, in the data directory
     const char* words;  // a line of the printout as pdftotext reads it
   };
   const Printout printouts[] = {
-      {"lt2mnu_pg", "Round-Robin knockout groups"},
-      {"lt2mnu_pmp", "Round Table Player Result Player"},
-      {"lt2mnu_ppq", "Group Points Ratio Ratio Player"},
-      {"lt2mnu_pop", "Seeding method: By tournament ranking"},
-      {"lt2mnu_sr", "Tournament Report for event CLUB-8"},
+      {"lt2mnu_pg", "groups-LT261208.pdf", "Round-Robin knockout groups"},
+      {"lt2mnu_pmp", "match-program-LT261208.pdf", "Round Table Player Result Player"},
+      {"lt2mnu_ppq", "standings-LT261208.pdf", "Group Points Ratio Ratio Player"},
+      {"lt2mnu_pop", "playoff-LT261208.pdf", "Seeding method: By tournament ranking"},
+      {"lt2mnu_sr", "sanctioned-reports-LT261208.pdf", "Tournament Report for event CLUB-8"},
   };
   f.dialogs.Answer(Answer::Yes);  // sanctioned after all
   f.dialogs.InputAnswer("CLUB-8");
+  f.printer.setOutputFormat(QPrinter::PdfFormat);
   for (const Printout& p : printouts) {
-    const QString path = QString::fromStdString((f.data.path() / (std::string(p.item) + ".pdf")).string());
-    f.printer.setOutputFormat(QPrinter::PdfFormat);
-    f.printer.setOutputFileName(path);
+    const QString path = QString::fromStdString((f.data.path() / p.file).lexically_normal().string());
     Choose(local2, p.item);
+    EXPECT_EQ(f.dialogs.Messages().back(), "The document was printed to the file\r" + path.toStdString());
     const QString text = PdfText(path);
     EXPECT_TRUE(text.contains("Tournament LT261208")) << p.item;
     bool found = false;

@@ -209,5 +209,28 @@ TEST(TournamentWindows, ListsOpenAtTheTopAndTheMembershipCheckShowsItsPlayersFir
   EXPECT_EQ(onScreen, (QStringList{"These players have incorrect Membership Id's:", "   5 Player5"}));
 }
 
+// The tournaments list appears beside the player lists without moving them.
+TEST(TournamentWindows, LoadTournamentMovesNothingUnderThePointer) {
+  ShellFixture f;
+  f.WriteClub(11);
+  ASSERT_TRUE(f.Start());
+  f.window->show();
+  f.window->RunMenuItem("mnu_lt");
+  QApplication::processEvents();
+  QWidget* local = f.window->FindChildWindow("dbLocal");
+  ASSERT_TRUE(local);
+  const auto place = [&](const char* name) {
+    auto* w = local->findChild<QWidget*>(name);
+    return w ? QRect(w->mapTo(local, QPoint(0, 0)), w->size()) : QRect();
+  };
+  const QRect selection = place("SelectionList"), selected = place("SelectedList"), group1 = place("Group1");
+  ASSERT_FALSE(Child<QListWidget>(local, "FileList")->isVisible());
+  Choose(local, "ltmnu_load");
+  EXPECT_TRUE(Child<QListWidget>(local, "FileList")->isVisible());
+  EXPECT_EQ(place("SelectionList"), selection);
+  EXPECT_EQ(place("SelectedList"), selected);
+  EXPECT_EQ(place("Group1"), group1);
+}
+
 }  // namespace
 }  // namespace hrs::test

@@ -73,12 +73,21 @@ TEST(ResultOverview, JuneShowsTheTournamentWithItsDayThenTheMonthFile) {
   EXPECT_EQ(club.form.Label7.caption, "Duels this month: 4\r\rWinner: Player1");
 }
 
-TEST(ResultOverview, MonthWithoutResults) {
+TEST(ResultOverview, MonthWithoutResultsClearsTheCountsOfTheMonthBefore) {
   OverviewClub club;
-  club.Month(7);
+  club.Month(6);
+  ListShowClick(club.form, club.db, 1);
+  // Enter on the selected month runs it, as a double click does.
+  club.form.List1.listIndex = 6;
+  club.form.List1.selected = {6};
+  List1KeyEnter(club.form, club.db, club.dialogs, club.clock);
   EXPECT_FALSE(club.form.listShow.visible);
   EXPECT_EQ(club.dialogs.Messages(), std::vector<std::string>{"No results to show"});
   EXPECT_TRUE(club.form.List1.selected.empty());
+  EXPECT_EQ(club.form.Label7.caption, " DblClick month ");
+  // Without a chosen month Enter does nothing.
+  List1KeyEnter(club.form, club.db, club.dialogs, club.clock);
+  EXPECT_EQ(club.dialogs.Messages().size(), 1u);
 }
 
 TEST(ResultOverview, MissingTournamentFileIsToldAndTheMonthFileStillListed) {

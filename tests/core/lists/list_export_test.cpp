@@ -147,5 +147,38 @@ TEST(ListExport, TheFileChosenGetsCsvOrHtmlByItsName) {
             0u);
 }
 
+TEST(ListExport, TheChosenTypeDecidesTheExtensionAndReplacingAFileAsks) {
+  struct Case {
+    std::string chosen;
+    int type;
+    std::string written;
+  };
+  for (const Case& c : std::vector<Case>{{"hist_id", 1, "hist_id.html"},
+                                         {"hist_id.htm", 1, "hist_id.htm"},
+                                         {"hist_id.csv", 1, "hist_id.csv.html"},
+                                         {"hist_id", 0, "hist_id.csv"},
+                                         {"club.2026", 0, "club.2026.csv"},
+                                         {"x.CSV", 0, "x.CSV"},
+                                         {"club.2026", -1, "club.2026"},
+                                         {"plain", -1, "plain.csv"}})
+    EXPECT_EQ(ExportFileName(c.chosen, c.type), c.written) << c.chosen << " " << c.type;
+
+  ListsClub club;
+  club.Add("Siri", 1510);
+  const ExportTable table = ListExportTable(MasterListView(MasterOrder::ByName, club.db));
+  const std::string file = club.dir.path().string() + "/hist_id.html";
+  ASSERT_FALSE(WriteFileAtomically(file, "old"));
+  club.dialogs.fileType = 1;
+  // Refused: the old file stays; accepted: an HTML page replaces it.
+  for (const auto answer : {Answer::No, Answer::Yes}) {
+    club.dialogs.Clear();
+    club.dialogs.FileAnswer(club.dir.path().string() + "/hist_id");
+    club.dialogs.Answer(answer);
+    EXPECT_EQ(ExportList(table, club.db, club.dialogs, club.clock), answer == Answer::Yes);
+    ASSERT_EQ(club.dialogs.Messages(), std::vector<std::string>{file + " already exists.\rDo you want to replace it?"});
+    EXPECT_EQ(ReadWholeFile(file)->rfind("<!DOCTYPE html>", 0) == 0, answer == Answer::Yes);
+  }
+}
+
 }  // namespace
 }  // namespace hrs

@@ -52,7 +52,7 @@ TEST(RatingChart, CopiedAndPrintedValues) {
             "Rating Group 1 Limit\t2099\r\nRating Group 2 Limit\t2399\r\n");
 
   int drawn = 0;
-  ASSERT_TRUE(PrintRatingChart(*chart, "Halvik Club", club.dialogs, club.job, club.clock, [&] {
+  ASSERT_TRUE(PrintRatingChart(*chart, "Halvik Club", club.db.location, club.dialogs, club.job, club.clock, [&] {
     ++drawn;
     club.job.PrintLine("<chart>");
   }));
@@ -74,11 +74,42 @@ TEST(RatingChart, CopiedAndPrintedValues) {
 
   // Cancelled in the print dialog: nothing printed; refused by the printer: told.
   club.dialogs.PrinterAnswer(false);
-  EXPECT_FALSE(PrintRatingChart(*chart, "Halvik Club", club.dialogs, club.job, club.clock, {}));
+  EXPECT_FALSE(PrintRatingChart(*chart, "Halvik Club", club.db.location, club.dialogs, club.job, club.clock, {}));
   EXPECT_EQ(club.job.Documents(), 1);
   club.job.FailAtEnd();
-  EXPECT_FALSE(PrintRatingChart(*chart, "Halvik Club", club.dialogs, club.job, club.clock, {}));
+  EXPECT_FALSE(PrintRatingChart(*chart, "Halvik Club", club.db.location, club.dialogs, club.job, club.clock, {}));
   EXPECT_EQ(club.dialogs.Messages().back(), "The document could not be printed.");
+}
+
+TEST(RatingChart, AxesFitTheRatingsAndLimitsWithAMarginAndWholeEndPoints) {
+  struct Case {
+    std::vector<int> ratings;
+    int limit1, limit2;
+    int low, high, step;
+    bool shown1, shown2;
+  };
+  // Ratings 1500-1540 with limits 1550/1600: span 100, margin 10, steps of 20.
+  // Limits more than 200 away are not drawn and leave the axis to the
+  // ratings; without ratings the limits alone.
+  const Case cases[] = {{{1500, 1510, 1540}, 1550, 1600, 1480, 1620, 20, true, true},
+                        {{1500, 1540}, 1700, 2399, 1450, 1750, 50, true, false},
+                        {{1500, 1540}, 2099, 2399, 1490, 1550, 10, false, false},
+                        {{}, 2099, 2399, 2050, 2450, 50, true, true}};
+  for (const Case& c : cases) {
+    RatingChart chart;
+    chart.lastMonth = 4;
+    chart.group1Limit = c.limit1;
+    chart.group2Limit = c.limit2;
+    for (size_t i = 0; i < c.ratings.size(); ++i) chart.points.push_back({static_cast<int>(i), c.ratings[i]});
+    const ChartAxes axes = ChartAxesOf(chart);
+    EXPECT_EQ(axes.ratingLow, c.low) << c.limit1;
+    EXPECT_EQ(axes.ratingHigh, c.high) << c.limit1;
+    EXPECT_EQ(axes.ratingStep, c.step) << c.limit1;
+    EXPECT_EQ(axes.group1Shown, c.shown1) << c.limit1;
+    EXPECT_EQ(axes.group2Shown, c.shown2) << c.limit1;
+    EXPECT_EQ(axes.monthFrom, -0.5);
+    EXPECT_EQ(axes.monthTo, 4.5);
+  }
 }
 
 }  // namespace
