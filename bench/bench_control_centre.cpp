@@ -39,7 +39,9 @@ class SilentDialogs : public hrs::Dialogs {
     return hrs::Answer::Ok;
   }
   std::optional<std::string> Input(const std::string&, const std::string&, const std::string&,
-                                   hrs::QuestionName) override { return {}; }
+                                   hrs::QuestionName) override {
+    return {};
+  }
   void Beep() override {}
   std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&, const std::string&) override {
     return {};

@@ -32,7 +32,9 @@ class GoOnDialogs : public hrs::Dialogs {
     return hrs::Answer::Ok;
   }
   std::optional<std::string> Input(const std::string&, const std::string&, const std::string&,
-                                   hrs::QuestionName) override { return "11"; }
+                                   hrs::QuestionName) override {
+    return "11";
+  }
   void Beep() override {}
   std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;

@@ -65,8 +65,8 @@ int main(int argc, char** argv) {
   size_t written = 0;
   for (int r = 0; r < rounds; ++r) {
     std::ostringstream quiet;
-    hrs::cli::ConsoleDialogs dialogs(quiet, {{hrs::question::TournamentKind, true},
-                                             {hrs::question::PreregistrationOverwrite, true}});
+    hrs::cli::ConsoleDialogs dialogs(
+        quiet, {{hrs::question::TournamentKind, true}, {hrs::question::PreregistrationOverwrite, true}});
     hrs::TurnForm form;
     db.setup.PreRegFile = hrs::TextField::Unset();
     open.push_back(Time([&] { hrs::TurnFormLoad(form, db, dialogs); }));

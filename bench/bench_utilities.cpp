@@ -44,7 +44,9 @@ class YesDialogs : public hrs::Dialogs {
     return b == hrs::Buttons::YesNo ? hrs::Answer::Yes : hrs::Answer::Ok;
   }
   std::optional<std::string> Input(const std::string&, const std::string&, const std::string&,
-                                   hrs::QuestionName) override { return {}; }
+                                   hrs::QuestionName) override {
+    return {};
+  }
   void Beep() override {}
   std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&, const std::string&) override {
     return {};

@@ -35,11 +35,14 @@ namespace fs = std::filesystem;
 // Goes on at every question without changing anything.
 class GoOnDialogs : public hrs::Dialogs {
  public:
-  hrs::Answer Message(const std::string&, hrs::Buttons buttons, hrs::Icon, const std::string&, hrs::QuestionName) override {
-    return buttons == hrs::Buttons::YesNo || buttons == hrs::Buttons::YesNoDefaultNo ? hrs::Answer::No : buttons == hrs::Buttons::OkCancel ? hrs::Answer::Cancel
-                                                                                                 : hrs::Answer::Ok;
+  hrs::Answer Message(const std::string&, hrs::Buttons buttons, hrs::Icon, const std::string&,
+                      hrs::QuestionName) override {
+    return buttons == hrs::Buttons::YesNo || buttons == hrs::Buttons::YesNoDefaultNo ? hrs::Answer::No
+           : buttons == hrs::Buttons::OkCancel                                       ? hrs::Answer::Cancel
+                                                                                     : hrs::Answer::Ok;
   }
-  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&, hrs::QuestionName) override {
+  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&,
+                                   hrs::QuestionName) override {
     return std::nullopt;
   }
   void Beep() override {}

@@ -50,23 +50,24 @@ int RunAddPlayer(CliContext& ctx) {
 }  // namespace
 
 Command AddPlayerCommand() {
-  return {"add-player", "enter a new player",
-          "Usage: hrs-cli [--data DIR] add-player NAME (--mbship N | --no-mbship) [--info TEXT] [--rating R]\n\n"
-          "Enters a new player as the player database window does in its new-player\n"
-          "mode, with the same checks and messages, and prints the new Sys Id.\n"
-          "The player's line is appended to the player file and his statistics\n"
-          "row starts from his start rating. Works on a club with no players yet.\n\n"
-          "  --mbship N     the membership number (5 to 8 digits; 1 means none)\n"
-          "  --no-mbship    the player has no membership number (999999 is stored)\n"
-          "  --info TEXT    the free info text (without it the info is empty)\n"
-          "  --rating R     the start rating, from the setup's first rating to 2099\n"
-          "                 (default: the first rating)\n\n"
-          "Exit status: 0 entered; 1 wrong arguments; 2 a missing or damaged file, an\n"
-          "entry the checks refuse (the reason on stderr), or a file that could not\n"
-          "be written (nothing is saved then).\n",
-          {{{"--mbship", "needs a value"}, {"--no-mbship"}, {"--info", "needs a value"}, {"--rating", "needs a value"}},
-           1},
-          RunAddPlayer};
+  return {
+      "add-player",
+      "enter a new player",
+      "Usage: hrs-cli [--data DIR] add-player NAME (--mbship N | --no-mbship) [--info TEXT] [--rating R]\n\n"
+      "Enters a new player as the player database window does in its new-player\n"
+      "mode, with the same checks and messages, and prints the new Sys Id.\n"
+      "The player's line is appended to the player file and his statistics\n"
+      "row starts from his start rating. Works on a club with no players yet.\n\n"
+      "  --mbship N     the membership number (5 to 8 digits; 1 means none)\n"
+      "  --no-mbship    the player has no membership number (999999 is stored)\n"
+      "  --info TEXT    the free info text (without it the info is empty)\n"
+      "  --rating R     the start rating, from the setup's first rating to 2099\n"
+      "                 (default: the first rating)\n\n"
+      "Exit status: 0 entered; 1 wrong arguments; 2 a missing or damaged file, an\n"
+      "entry the checks refuse (the reason on stderr), or a file that could not\n"
+      "be written (nothing is saved then).\n",
+      {{{"--mbship", "needs a value"}, {"--no-mbship"}, {"--info", "needs a value"}, {"--rating", "needs a value"}}, 1},
+      RunAddPlayer};
 }
 
 }  // namespace hrs::cli

@@ -30,7 +30,7 @@ int RunAddResult(CliContext& ctx) {
   }
 
   ConsoleDialogs dialogs(ctx.err, {{question::DeletedPlayer, ctx.args.Has("--deleted-ok")}});
-  const ResultEntry entry{date.substr(0, 4), date.substr(4, 2), date.substr(6, 2), ids[0], ids[1],
+  const ResultEntry entry{date.substr(0, 4),     date.substr(4, 2), date.substr(6, 2), ids[0], ids[1],
                           ctx.args.Has("--draw")};
   const ResultEntryOutcome out = SaveResultEntry(entry, db, dialogs, ctx.clock);
   using Kind = ResultEntryOutcome::Kind;
@@ -57,7 +57,8 @@ int RunAddResult(CliContext& ctx) {
 }  // namespace
 
 Command AddResultCommand() {
-  return {"add-result", "enter one duel result, as the Control Centre's keyboard entry",
+  return {"add-result",
+          "enter one duel result, as the Control Centre's keyboard entry",
           "Usage: hrs-cli [--data DIR] add-result [--date YYYYMMDD] WINNER LOSER [--draw] [--deleted-ok]\n\n"
           "Checks and files one duel as the Control Centre's Add Results Keyboard\n"
           "does, and appends it to the month file of its date (created when\n"

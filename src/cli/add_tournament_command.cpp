@@ -71,7 +71,8 @@ int RunAddTournament(CliContext& ctx) {
 }  // namespace
 
 Command AddTournamentCommand() {
-  return {"add-tournament", "validate a tournament result file and register it, as Add Tournament",
+  return {"add-tournament",
+          "validate a tournament result file and register it, as Add Tournament",
           "Usage: hrs-cli [--data DIR] add-tournament FILE [--add-unknown] [--recognized-only]\n\n"
           "Adds a tournament result file as the Control Centre's Add Tournament\n"
           "does. FILE is a file of the directory Add Tournament looks in (the\n"

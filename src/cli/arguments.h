@@ -42,8 +42,8 @@ class Arguments {
   const std::vector<std::string>& Positionals() const { return positionals_; }
 
  private:
-  friend std::optional<Arguments> ParseArguments(std::string_view, const ArgumentSpec&,
-                                                 const std::vector<std::string>&, std::ostream&);
+  friend std::optional<Arguments> ParseArguments(std::string_view, const ArgumentSpec&, const std::vector<std::string>&,
+                                                 std::ostream&);
   std::vector<Flag> flags_;
   std::vector<std::string> positionals_;
 };

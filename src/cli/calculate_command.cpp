@@ -61,7 +61,8 @@ int RunCalculate(CliContext& ctx) {
 }  // namespace
 
 Command CalculateCommand() {
-  return {"calculate", "calculate the ratings of the rating year",
+  return {"calculate",
+          "calculate the ratings of the rating year",
           "Usage: hrs-cli [--data DIR] calculate [--from M] [--to M] [--skip-unvalidated]\n\n"
           "Rates every filed result of the rating year month by month, as the\n"
           "Calculate Ratings window does: the registered tournament files and the\n"

@@ -51,8 +51,8 @@ void ProgramHelp(std::ostream& out) {
 
 }  // namespace
 
-int RunCommand(const Command& command, const std::vector<std::string>& args, DataLocation location,
-               std::ostream& out, std::ostream& err, const Clock& clock) {
+int RunCommand(const Command& command, const std::vector<std::string>& args, DataLocation location, std::ostream& out,
+               std::ostream& err, const Clock& clock) {
   if (AsksForHelp(args)) {
     out << command.help;
     return ExitOk;
@@ -99,8 +99,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   const std::string name = args[i];
   for (const auto& c : Commands())
-    if (name == c.name) return RunCommand(c, {args.begin() + static_cast<long>(i) + 1, args.end()}, location, out, err,
-                                          clock);
+    if (name == c.name)
+      return RunCommand(c, {args.begin() + static_cast<long>(i) + 1, args.end()}, location, out, err, clock);
   err << "hrs-cli: unknown command \"" << name << "\"\n";
   ProgramHelp(err);
   return ExitUsage;

@@ -40,8 +40,8 @@ const std::vector<Command>& Commands();
 
 // Runs one command with its arguments: its help, a usage error (exit
 // status 1), or its run, which a question no flag answers stops.
-int RunCommand(const Command& command, const std::vector<std::string>& args, DataLocation location,
-               std::ostream& out, std::ostream& err, const Clock& clock);
+int RunCommand(const Command& command, const std::vector<std::string>& args, DataLocation location, std::ostream& out,
+               std::ostream& err, const Clock& clock);
 
 // Runs hrs-cli with its arguments (without the program name). The data lives
 // where the installation settings say, unless --data names a directory.

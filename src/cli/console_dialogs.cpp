@@ -19,9 +19,8 @@ Answer ConsoleDialogs::Message(const std::string& text, Buttons buttons, Icon, c
     err_ << shown << "\n";
     return Answer::Ok;
   }
-  const auto known = std::find_if(answers_.begin(), answers_.end(), [&](const NamedAnswer& a) {
-    return !name.id.empty() && a.question == name;
-  });
+  const auto known = std::find_if(answers_.begin(), answers_.end(),
+                                  [&](const NamedAnswer& a) { return !name.id.empty() && a.question == name; });
   if (known == answers_.end()) throw UnansweredQuestion{shown};
   if (!known->goOn) declined_.push_back(name);
   const bool yesNo = buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo;

@@ -23,7 +23,8 @@ int RunCount(CliContext& ctx) {
 }  // namespace
 
 Command CountCommand() {
-  return {"count", "count the duels in the base, as the Control Centre does",
+  return {"count",
+          "count the duels in the base, as the Control Centre does",
           "Usage: hrs-cli [--data DIR] count\n\n"
           "Counts Count Duels in Base does: every duel of the month files and of\n"
           "the validated registered tournaments of the rating year, from January\n"

@@ -44,7 +44,8 @@ int RunDeletePlayer(CliContext& ctx) {
 }  // namespace
 
 Command DeletePlayerCommand() {
-  return {"delete-player", "delete a player",
+  return {"delete-player",
+          "delete a player",
           "Usage: hrs-cli [--data DIR] delete-player SYSID\n\n"
           "Deletes the player with that Sys Id as the player database window does in\n"
           "its delete mode: his status becomes deleted (\"D\" in the lists) and the\n"

@@ -28,7 +28,8 @@ int RunDeleteResult(CliContext& ctx) {
   ConsoleDialogs dialogs(ctx.err, {{question::ResultDeletion, true}});
   switch (DeleteResult(db, ResultOfFields(date, values[1], values[2], ctx.args.Has("--draw")), dialogs)) {
     case ResultDeletion::Deleted: return ExitOk;
-    case ResultDeletion::Cancelled: return ExitStopped;
+    case ResultDeletion::Cancelled:
+      return ExitStopped;
     case ResultDeletion::NotFound:
     case ResultDeletion::Failed: break;
   }
@@ -38,7 +39,8 @@ int RunDeleteResult(CliContext& ctx) {
 }  // namespace
 
 Command DeleteResultCommand() {
-  return {"delete-result", "delete one filed result from its month file, as the Utilities do",
+  return {"delete-result",
+          "delete one filed result from its month file, as the Utilities do",
           "Usage: hrs-cli [--data DIR] delete-result DATE WINNER LOSER [--draw]\n\n"
           "Deletes the first line of the rating year's month file of DATE that files\n"
           "this result, as the Utilities' Delete transaction: same date, WINNER as\n"

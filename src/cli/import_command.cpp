@@ -62,7 +62,8 @@ int RunImport(CliContext& ctx) {
 }  // namespace
 
 Command ImportCommand() {
-  return {"import", "import a user file of results, as Add User File",
+  return {"import",
+          "import a user file of results, as Add User File",
           "Usage: hrs-cli [--data DIR] import FILE [--erase]\n\n"
           "Validates a comma-delimited user file (YYYYMMDD, player 1, player 2,\n"
           "result: 1 player 1 won, 2 player 2 won, 0 draw; players by Sys Id or\n"

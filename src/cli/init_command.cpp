@@ -42,7 +42,8 @@ int RunInit(CliContext& ctx) {
 }  // namespace
 
 Command InitCommand() {
-  return {"init", "create a new, empty database",
+  return {"init",
+          "create a new, empty database",
           "Usage: hrs-cli [--data DIR] init\n\n"
           "Creates the setup file (with the values of a new setup for the current\n"
           "year), an empty player file and an empty rating statistics file, as\n"

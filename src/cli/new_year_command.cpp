@@ -19,7 +19,8 @@ int RunNewYear(CliContext& ctx) {
   ConsoleDialogs dialogs(ctx.err, {{question::CarryTotals, said[0].name == "--carry"}, {question::NewYear, true}});
   switch (RunNewYearConversion(db, dialogs, ctx.clock)) {
     case NewYear::Done: return ExitOk;
-    case NewYear::Declined: return ExitStopped;
+    case NewYear::Declined:
+      return ExitStopped;
     case NewYear::WrongClock:
     case NewYear::Failed: break;
   }
@@ -29,7 +30,8 @@ int RunNewYear(CliContext& ctx) {
 }  // namespace
 
 Command NewYearCommand() {
-  return {"new-year", "move the database to the next rating year, as the Utilities do",
+  return {"new-year",
+          "move the database to the next rating year, as the Utilities do",
           "Usage: hrs-cli [--data DIR] new-year (--carry | --no-carry)\n\n"
           "The New Year conversion: end ratings become the start ratings of the\n"
           "next year, deleted players become void, and the rating year goes up by\n"

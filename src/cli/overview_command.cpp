@@ -47,7 +47,8 @@ int RunOverview(CliContext& ctx) {
 }  // namespace
 
 Command OverviewCommand() {
-  return {"overview", "the Control Centre's file overview, or the result overview of a month",
+  return {"overview",
+          "the Control Centre's file overview, or the result overview of a month",
           "Usage: hrs-cli [--data DIR] overview [--month M]\n\n"
           "Without --month: the File Overview of the rating year, the registered\n"
           "tournament files and the month files that exist, then (after an empty\n"

@@ -67,7 +67,8 @@ int RunPreregister(CliContext& ctx) {
 }  // namespace
 
 Command PreregisterCommand() {
-  return {"preregister", "export a workfile's players to a Swiss tournament",
+  return {"preregister",
+          "export a workfile's players to a Swiss tournament",
           "Usage: hrs-cli [--data DIR] preregister CODE WORKFILE (--hrs-ratings | --default-rating)\n"
           "                                        [--started-ok] [--over-maximum-ok]\n\n"
           "Exports the selected players of a pre-registration workfile to the\n"

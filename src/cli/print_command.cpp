@@ -132,7 +132,8 @@ int RunPrint(CliContext& ctx) {
 }  // namespace
 
 Command PrintCommand() {
-  return {"print", "print a printout of the Print menu as plain text pages",
+  return {"print",
+          "print a printout of the Print menu as plain text pages",
           "Usage: hrs-cli [--data DIR] print LIST [--month M] [--movements] [--update] [--landscape]\n\n"
           "Prints the pages of a printout of the Print menu as plain text, a line\n"
           "holding only a form feed between two pages:\n"

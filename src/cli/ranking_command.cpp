@@ -21,7 +21,8 @@ int RunRanking(CliContext& ctx) {
 }  // namespace
 
 Command RankingCommand() {
-  return {"ranking", "print the ranking list of the Calculate Ratings window",
+  return {"ranking",
+          "print the ranking list of the Calculate Ratings window",
           "Usage: hrs-cli [--data DIR] ranking\n\n"
           "Prints the column header and the ranking list that the Calculate Ratings\n"
           "window shows: the active players with a rating, highest first, each\n"

@@ -30,7 +30,8 @@ int RunRemoveTournament(CliContext& ctx) {
 }  // namespace
 
 Command RemoveTournamentCommand() {
-  return {"remove-tournament", "take a tournament file out of the year's registry, as Remove Tournament",
+  return {"remove-tournament",
+          "take a tournament file out of the year's registry, as Remove Tournament",
           "Usage: hrs-cli [--data DIR] remove-tournament NAME\n\n"
           "Removes NAME (such as RQTP0042.DAT) from the file of rating adjusting\n"
           "tournaments of the rating year, as the Control Centre's Remove\n"

@@ -24,7 +24,8 @@ int RunResetRatings(CliContext& ctx) {
 }  // namespace
 
 Command ResetRatingsCommand() {
-  return {"reset-ratings", "change every rating to the default and start the year again, as the Utilities do",
+  return {"reset-ratings",
+          "change every rating to the default and start the year again, as the Utilities do",
           "Usage: hrs-cli [--data DIR] reset-ratings --yes\n\n"
           "Change ratings to default: every rating and start rating becomes the\n"
           "setup's first rating, counts are cleared, deleted players become void,\n"

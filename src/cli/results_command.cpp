@@ -31,7 +31,8 @@ int RunResults(CliContext& ctx) {
 }  // namespace
 
 Command ResultsCommand() {
-  return {"results", "list a player's rating-adjusting results of the year, as the Utilities do",
+  return {"results",
+          "list a player's rating-adjusting results of the year, as the Utilities do",
           "Usage: hrs-cli [--data DIR] results PLAYER\n\n"
           "Lists the results of the rating year that adjust the player's rating, as\n"
           "the Utilities' Rating Adjustments: those of the registered tournament\n"

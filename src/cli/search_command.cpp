@@ -8,7 +8,8 @@ namespace {
 
 int RunSearch(CliContext& ctx) {
   const auto& text = ctx.args.Positionals();
-  if (text.empty() || text[0].empty()) return UsageError(ctx, "give the text to search for (see hrs-cli search --help)");
+  if (text.empty() || text[0].empty())
+    return UsageError(ctx, "give the text to search for (see hrs-cli search --help)");
   Database db;
   if (!LoadForCommand(ctx, db, EmptyClub::Fine)) return ExitDataProblem;
   const auto hits = SearchPlayers(db.players, text[0]);
@@ -20,7 +21,8 @@ int RunSearch(CliContext& ctx) {
 }  // namespace
 
 Command SearchCommand() {
-  return {"search", "find players by part of the name or membership number, as the Utilities do",
+  return {"search",
+          "find players by part of the name or membership number, as the Utilities do",
           "Usage: hrs-cli [--data DIR] search TEXT\n\n"
           "Lists every player, whatever his status, whose name contains TEXT (capitals\n"
           "and small letters alike) or whose membership number contains it, as the\n"

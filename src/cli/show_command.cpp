@@ -63,7 +63,8 @@ int RunShow(CliContext& ctx) {
 }  // namespace
 
 Command ShowCommand() {
-  return {"show", "print a list of the View menu as the screen shows it",
+  return {"show",
+          "print a list of the View menu as the screen shows it",
           "Usage: hrs-cli [--data DIR] show LIST [--csv | --html]\n\n"
           "Prints a list of the View menu as its window shows it, the header first:\n"
           "  ranking        the ranking list (with rank movements since the latest\n"

@@ -17,7 +17,8 @@ int RunStatus(CliContext& ctx) {
 }  // namespace
 
 Command StatusCommand() {
-  return {"status", "print the status summary of the database",
+  return {"status",
+          "print the status summary of the database",
           "Usage: hrs-cli [--data DIR] status\n\n"
           "Loads the setup, the players and the rating statistics and prints the\n"
           "data directory and the summary of the status window. Nothing is written;\n"

@@ -16,7 +16,8 @@ TEST(RunCommand, AQuestionNoFlagNamesStopsTheCommandWithExitThree) {
   bool wrote = false;
   const Command asking{"ask", "", "the help\n", {{{"--deleted-ok"}}}, [&](CliContext& ctx) {
                          ConsoleDialogs dialogs(ctx.err, {{question::DeletedPlayer, ctx.args.Has("--deleted-ok")}});
-                         dialogs.Message("Player 3 is deleted\rIs the result valid?", Buttons::OkCancel, Icon::Question);
+                         dialogs.Message("Player 3 is deleted\rIs the result valid?", Buttons::OkCancel,
+                                         Icon::Question);
                          wrote = true;
                          return ExitOk;
                        }};

@@ -73,8 +73,9 @@ TEST(ImportCommand, ErrorLinesWriteNothingAnErrorFreeFileIsFiled) {
   EXPECT_NE(run.out.find("20260618         1         2  1 \n2 records after a blank line were not read\n"),
             std::string::npos)
       << run.out;
-  EXPECT_NE(run.out.find("Match results successfully added to month files\n\n2 records after a blank line were not read\n"),
-            std::string::npos);
+  EXPECT_NE(
+      run.out.find("Match results successfully added to month files\n\n2 records after a blank line were not read\n"),
+      std::string::npos);
   EXPECT_EQ(club.MonthFile(6), "\"20260617\",2,1,\" \"\r\n\"20260618\",1,2,\" \"\r\n");
 }
 
@@ -98,7 +99,8 @@ TEST(ImportCommand, AKilledOrFailedImportFilesNothing) {
   run = club.Cli({"import", (club.dir.path() / "good.csv").string()});
   FailWriteStepForTest(0);
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err.find("The last change of " + MonthFileName(2026, 6) + " was interrupted before it was finished; "
+  EXPECT_EQ(run.err.find("The last change of " + MonthFileName(2026, 6) +
+                         " was interrupted before it was finished; "
                          "it has now been undone"),
             0u)
       << run.err;

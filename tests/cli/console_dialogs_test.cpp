@@ -10,9 +10,8 @@ namespace {
 
 TEST(ConsoleDialogs, AnswersQuestionsByNameNeverByWording) {
   std::ostringstream err;
-  ConsoleDialogs dialogs(err, {{question::DeletedPlayer, true},
-                               {question::CarryTotals, false},
-                               {question::NoPlayers, true, true}});
+  ConsoleDialogs dialogs(
+      err, {{question::DeletedPlayer, true}, {question::CarryTotals, false}, {question::NoPlayers, true, true}});
   EXPECT_EQ(dialogs.Message("Gone", Buttons::OkCancel, Icon::Question, {}, question::DeletedPlayer), Answer::Ok);
   EXPECT_EQ(dialogs.Message("Carry?", Buttons::YesNo, Icon::Question, "Carry", question::CarryTotals), Answer::No);
   EXPECT_EQ(dialogs.Message("Empty", Buttons::OkCancel, Icon::Question, {}, question::NoPlayers), Answer::Ok);

@@ -40,11 +40,13 @@ TEST_F(PlayerCommands, AddPlayerOnAnEmptyClubThenDeleteHim) {
   ASSERT_EQ(r.status, ExitOk) << r.err;
   EXPECT_EQ(r.out, "2\n");
   ASSERT_EQ(Cli({"add-player", "Cy Dahl", "--no-mbship", "--info", " "}).status, ExitOk);
-  EXPECT_EQ(dir.Read("player.hrs"), "1,\"Anna Berg\",\"\",12345,1600,1600,0,0,0,0,0,\r\n"
-                                    "2,\"Bo Lund\",\"Tue, Thu\",999999,1750,1750,0,0,0,0,0,\r\n"
-                                    "3,\"Cy Dahl\",\"\",999999,1600,1600,0,0,0,0,0,\r\n");
-  EXPECT_EQ(dir.Read("ratstat.hrs"), "1600,0,0,0,0,0,0,0,0,0,0,0,0\r\n1750,0,0,0,0,0,0,0,0,0,0,0,0\r\n"
-                                     "1600,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+  EXPECT_EQ(dir.Read("player.hrs"),
+            "1,\"Anna Berg\",\"\",12345,1600,1600,0,0,0,0,0,\r\n"
+            "2,\"Bo Lund\",\"Tue, Thu\",999999,1750,1750,0,0,0,0,0,\r\n"
+            "3,\"Cy Dahl\",\"\",999999,1600,1600,0,0,0,0,0,\r\n");
+  EXPECT_EQ(dir.Read("ratstat.hrs"),
+            "1600,0,0,0,0,0,0,0,0,0,0,0,0\r\n1750,0,0,0,0,0,0,0,0,0,0,0,0\r\n"
+            "1600,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
 
   r = Cli({"delete-player", "1"});
   ASSERT_EQ(r.status, ExitOk) << r.err;
@@ -57,9 +59,10 @@ TEST_F(PlayerCommands, AnyLettersAreNamesAndShowPrintsThemInUtf8) {
   // A terminal in the Windows code page.
   ASSERT_EQ(Cli({"add-player", "J\xFCrgen M\xFCller", "--mbship", "23456"}).status, ExitOk);
   ASSERT_EQ(Cli({"add-player", "Łu", "--no-mbship"}).status, ExitOk) << "two letters are enough";
-  EXPECT_EQ(dir.Read("player.hrs"), "1,\"Søren Ærø\",\"Ærøskøbing\",12345,1600,1600,0,0,0,0,0,\r\n"
-                                    "2,\"Jürgen Müller\",\"\",23456,1600,1600,0,0,0,0,0,\r\n"
-                                    "3,\"Łu\",\"\",999999,1600,1600,0,0,0,0,0,\r\n");
+  EXPECT_EQ(dir.Read("player.hrs"),
+            "1,\"Søren Ærø\",\"Ærøskøbing\",12345,1600,1600,0,0,0,0,0,\r\n"
+            "2,\"Jürgen Müller\",\"\",23456,1600,1600,0,0,0,0,0,\r\n"
+            "3,\"Łu\",\"\",999999,1600,1600,0,0,0,0,0,\r\n");
   EXPECT_EQ(Cli({"show", "master-name"}).out,
             " Name                          Id Rate  MbShip  Info\n"
             "Jürgen Müller                   2 1600   23456           \n"

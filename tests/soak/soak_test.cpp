@@ -282,7 +282,8 @@ struct Club {
       ASSERT_NE(status.out.find("The last change of the data files was interrupted and will be undone by the next "
                                 "command that writes."),
                 std::string::npos)
-          << step << "\n" << status.out;
+          << step << "\n"
+          << status.out;
     }
     FinishInterruptedWrites(dir.path());
     const auto done = With(filed);
@@ -490,10 +491,11 @@ TEST(Soak, RandomOperationsThroughTheCommandLineKeepTheClubWhole) {
   club.Check("final calculation", true);
   std::printf("soak: %d operations, %d calculations killed, %d of them completed at the next start\n",
               operations + 1, killed, completedLater);
-  std::printf("soak: killed imports %d undone (%d of them part-way) and filed again, %d done; "
-              "changes to default %d done, %d not; killed snapshots %d taken, %d not\n",
-              club.importsUndone, club.importsMidway, club.importsDone, club.resetsDone, club.resetsKept,
-              club.snapshotsTaken, club.snapshotsKept);
+  std::printf(
+      "soak: killed imports %d undone (%d of them part-way) and filed again, %d done; "
+      "changes to default %d done, %d not; killed snapshots %d taken, %d not\n",
+      club.importsUndone, club.importsMidway, club.importsDone, club.resetsDone, club.resetsKept, club.snapshotsTaken,
+      club.snapshotsKept);
 }
 
 }  // namespace

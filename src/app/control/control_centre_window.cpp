@@ -36,7 +36,6 @@ constexpr int HeightTwips = 7680;
 constexpr int ListShowLeftTwips = 6035;
 constexpr int ListShowTopTwips = 315;
 
-
 }  // namespace
 
 ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
@@ -223,11 +222,11 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
     label_[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   }
   label_[7]->setFixedWidth(digit * 34);
-  for (QWidget* w : std::initializer_list<QWidget*>{label_[1], label_[2], label_[3], label_[4], label_[5], label_[6],
-                                                    label_[7], label_[8], label_[9], label_[10], label_[11], text_[1], text_[2],
-                                                    text_[3], text_[4], text_[5], text_[6], pic1_, check1_, frame1_,
-                                                    command_[1], command_[2], command_[3], command_[4], command_[9],
-                                                    command_[5], command_[6], command_[7], command_[8]}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           label_[1],   label_[2],   label_[3],   label_[4],   label_[5],   label_[6],   label_[7],   label_[8],
+           label_[9],   label_[10],  label_[11],  text_[1],    text_[2],    text_[3],    text_[4],    text_[5],
+           text_[6],    pic1_,       check1_,     frame1_,     command_[1], command_[2], command_[3], command_[4],
+           command_[9], command_[5], command_[6], command_[7], command_[8]}) {
     QSizePolicy policy = w->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     w->setSizePolicy(policy);

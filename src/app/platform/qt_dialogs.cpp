@@ -36,8 +36,7 @@ QMessageBox::Icon BoxIcon(Icon icon) {
 
 }  // namespace
 
-Answer QtDialogs::Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title,
-                          QuestionName) {
+Answer QtDialogs::Message(const std::string& text, Buttons buttons, Icon icon, const std::string& title, QuestionName) {
   QMessageBox box(BoxIcon(icon), DialogTitle(title), MessageText(text), QMessageBox::NoButton, parent_);
   box.setTextFormat(Qt::PlainText);
   switch (buttons) {
@@ -66,7 +65,8 @@ Answer QtDialogs::Message(const std::string& text, Buttons buttons, Icon icon, c
   switch (buttons) {
     case Buttons::OkCancel: return Answer::Cancel;
     case Buttons::YesNo:
-    case Buttons::YesNoDefaultNo: return Answer::No;
+    case Buttons::YesNoDefaultNo:
+      return Answer::No;
     case Buttons::Ok: break;
   }
   return Answer::Ok;
@@ -103,9 +103,9 @@ std::optional<std::string> QtDialogs::ChooseSaveFile(const std::string& title, c
 std::optional<FontChoice> QtDialogs::ChooseFixedFont(const FontChoice& current) {
   bool ok = false;
   // Only the static call lists the fixed-pitch families alone.
-  const QFont font = QFontDialog::getFont(&ok, FontDialogPreset(current.family, current.pointSize), parent_,
-                                          QStringLiteral("Font"),
-                                          QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
+  const QFont font =
+      QFontDialog::getFont(&ok, FontDialogPreset(current.family, current.pointSize), parent_, QStringLiteral("Font"),
+                           QFontDialog::MonospacedFonts | QFontDialog::DontUseNativeDialog);
   if (!ok) return std::nullopt;
   return FontChoice{FromQt(font.family()), font.pointSize() > 0 ? font.pointSize() : current.pointSize};
 }

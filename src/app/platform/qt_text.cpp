@@ -10,9 +10,7 @@ QString ToQt(std::string_view text) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string FromQt(const QString& text) {
-  return text.normalized(QString::NormalizationForm_C).toUtf8().toStdString();
-}
+std::string FromQt(const QString& text) { return text.normalized(QString::NormalizationForm_C).toUtf8().toStdString(); }
 
 QString MessageText(std::string_view text) {
   QString out = ToQt(text);

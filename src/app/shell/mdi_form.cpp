@@ -61,8 +61,8 @@ bool MDIForm1::Start(const StartupPaths& paths) {
   if (!lock_->tryLock(0)) {
     const bool running = lock_->error() == QLockFile::LockFailedError;
     lock_.reset();
-    RefuseSecondInstance(running ? SecondInstance::Running : SecondInstance::LockNotWritable,
-                         FromQt(paths.lockFile), dialogs_);
+    RefuseSecondInstance(running ? SecondInstance::Running : SecondInstance::LockNotWritable, FromQt(paths.lockFile),
+                         dialogs_);
     Shutdown();
     return false;
   }

@@ -30,7 +30,6 @@ namespace {
 constexpr int WidthTwips = 8745;
 constexpr int HeightTwips = 6615;
 
-
 }  // namespace
 
 UtilWindow::UtilWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {

@@ -55,8 +55,8 @@ std::optional<int> ResolveId(const std::string& typed, const Side& side, const D
     const int id = static_cast<int>(*value);
     if (players[id].Status != StatusActive) {
       dialogs.Beep();
-      const Answer a = dialogs.Message(DeletedPlayerQuestion(id), Buttons::OkCancel, Icon::Question, {},
-                                       question::DeletedPlayer);
+      const Answer a =
+          dialogs.Message(DeletedPlayerQuestion(id), Buttons::OkCancel, Icon::Question, {}, question::DeletedPlayer);
       if (a != Answer::Ok) {
         out.kind = Kind::Cancelled;
         out.field = EntryField::Winner;

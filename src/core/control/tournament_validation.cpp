@@ -196,9 +196,8 @@ std::optional<int> TournamentYear(const std::filesystem::path& path, bool compan
     if (const auto bytes = ReadWholeFile(path)) {
       WriteFormReader r(*bytes);
       const std::string date = ReadHeader(r).value_or("");
-      const bool digits = date.size() == 8 && std::all_of(date.begin(), date.end(), [](char c) {
-                            return c >= '0' && c <= '9';
-                          });
+      const bool digits =
+          date.size() == 8 && std::all_of(date.begin(), date.end(), [](char c) { return c >= '0' && c <= '9'; });
       if (digits) return std::stoi(date.substr(0, 4));
     }
   }

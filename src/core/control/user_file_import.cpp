@@ -79,8 +79,8 @@ UserFileRecords ReadUserFile(std::string_view bytes) {
   }();
   const std::string converted = loneCr ? RecordEndsAsLf(bytes) : std::string();
   if (loneCr) bytes = converted;
-  out.records.reserve(std::min<size_t>(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1,
-                                       UserFileRecordLimit + 1));
+  out.records.reserve(
+      std::min<size_t>(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1, UserFileRecordLimit + 1));
   WriteFormReader r(bytes);
   bool lineStart = true, blank = false;
   UserRecord record;

@@ -141,8 +141,7 @@ bool UndoEntries(const std::vector<Entry>& entries) {
         } else {
           struct stat st {};
           const off_t size = static_cast<off_t>(std::strtoll(e.size.c_str(), nullptr, 10));
-          if (::stat(e.a.c_str(), &st) == 0 && st.st_size > size)
-            undone = ::truncate(e.a.c_str(), size) == 0 && undone;
+          if (::stat(e.a.c_str(), &st) == 0 && st.st_size > size) undone = ::truncate(e.a.c_str(), size) == 0 && undone;
         }
         break;
       case Entry::Rename:
@@ -201,7 +200,7 @@ bool LeftByKilledRun(const std::string& name) {
 }  // namespace
 
 std::optional<std::string> ChangeFilesTogether(const FileChange& change) {
-  const fs::path* first = !change.rewrites.empty() ? &change.rewrites[0].path
+  const fs::path* first = !change.rewrites.empty()  ? &change.rewrites[0].path
                           : !change.appends.empty() ? &change.appends[0].path
                           : !change.renames.empty() ? &change.renames[0].first
                                                     : nullptr;

@@ -109,17 +109,14 @@ bool RenameFile(const fs::path& from, const fs::path& to) {
   return !Faulted() && ::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool LinkFile(const fs::path& from, const fs::path& to) {
-  return !Faulted() && ::link(from.c_str(), to.c_str()) == 0;
-}
+bool LinkFile(const fs::path& from, const fs::path& to) { return !Faulted() && ::link(from.c_str(), to.c_str()) == 0; }
 
 bool RemoveFile(const fs::path& path) { return !Faulted() && ::unlink(path.c_str()) == 0; }
 
 fs::path ScratchName(const fs::path& path, const char* kind) {
   static unsigned counter = 0;
   const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  return dir / ("." + path.filename().string() + kind + std::to_string(::getpid()) + "_" +
-                std::to_string(counter++));
+  return dir / ("." + path.filename().string() + kind + std::to_string(::getpid()) + "_" + std::to_string(counter++));
 }
 
 fs::path RewriteTarget(const fs::path& path) {

@@ -164,7 +164,8 @@ std::string ExportFileName(const std::string& chosen, int type) {
   if (type == 1) return ExportFormatOf(chosen) == ExportFormat::Html ? chosen : chosen + ".html";
   if (type == 0) {
     std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext == ".csv" ? chosen : chosen + ".csv";
   }
   return path.has_extension() ? chosen : chosen + ".csv";

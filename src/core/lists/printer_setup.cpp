@@ -27,8 +27,7 @@ std::filesystem::path NewReportFile(const std::filesystem::path& dir, const std:
   return file;
 }
 
-void StartReport(PrintJob& job, const DataLocation& where, const std::string& name,
-                 std::optional<Orientation> paper) {
+void StartReport(PrintJob& job, const DataLocation& where, const std::string& name, std::optional<Orientation> paper) {
   if (paper) job.SetOrientation(*paper);
   std::error_code ec;
   const std::filesystem::path dir = std::filesystem::absolute(where.DataDir(), ec).lexically_normal();

@@ -66,10 +66,8 @@ SnapshotChoice ChooseSnapshot(const Database& db, Dialogs& dialogs, const Clock&
   const long days = DayNumber(clock.Today()) - DayNumber(previous->taken.date);
   choice.update = dialogs.Message(std::to_string(days) + UpdateQuestionEnd, Buttons::YesNo, Icon::Question,
                                   SnapshotUpdateTitle, question::SnapshotUpdate) == Answer::Yes;
-  choice.movements =
-      choice.update ||
-      dialogs.Message(LayoutQuestion, Buttons::YesNo, Icon::Question, LayoutTitle, question::MovementColumns) !=
-          Answer::No;
+  choice.movements = choice.update || dialogs.Message(LayoutQuestion, Buttons::YesNo, Icon::Question, LayoutTitle,
+                                                      question::MovementColumns) != Answer::No;
   if (choice.movements) choice.previous = std::move(previous);
   return choice;
 }
@@ -86,9 +84,11 @@ bool TakeSnapshot(Database& db, const std::vector<int>& sysIds, const DateTime& 
   if (auto error = WriteFilesTogether({{db.location.DataPath(RankFile), PrevRankingBytes(PrevRanking{taken, sysIds})},
                                        {db.location.DataPath(PlayerFile), PlayerFileBytes(db.players)}})) {
     for (size_t i = 0; i < sysIds.size(); ++i) db.players[sysIds[i]].PrevRating = kept[i];
-    dialogs.Message("The file of the previous ranking and the player file could not be saved; nothing has been "
-                    "changed.\r" + *error,
-                    Buttons::Ok, Icon::Critical);
+    dialogs.Message(
+        "The file of the previous ranking and the player file could not be saved; nothing has been "
+        "changed.\r" +
+            *error,
+        Buttons::Ok, Icon::Critical);
     return false;
   }
   return true;

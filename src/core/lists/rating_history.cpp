@@ -96,7 +96,8 @@ bool PrintHistory(HistoryOrder order, const Database& db, Dialogs& dialogs, Prin
   const std::string today = ShortDate(clock.Today());
   Pager pager(job, {6, landscape ? 43 : 55}, [&](PrintJob& j, int page) {
     j.PrintLine("");
-    j.PrintLine(std::string(static_cast<size_t>(std::max(0, (width - static_cast<int>(CharCount(name))) / 2)), ' ') + name);
+    j.PrintLine(std::string(static_cast<size_t>(std::max(0, (width - static_cast<int>(CharCount(name))) / 2)), ' ') +
+                name);
     j.PrintLine("");
     j.PrintLine(std::string(ProductShort) + "    Rating History " + (landscape ? std::string(28, ' ') : std::string()) +
                 "    Printed " + today + "     " + PageLabel(page));

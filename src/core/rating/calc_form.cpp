@@ -17,9 +17,7 @@ void CalcActivate(CalcForm& form, const Clock& clock) {
   if (clock.Today().month > 1) form.Label5.visible = true;
 }
 
-void Text1Change(CalcForm& form, const Database& db) {
-  form.Text1.text = std::to_string(db.setup.RatingYear);
-}
+void Text1Change(CalcForm& form, const Database& db) { form.Text1.text = std::to_string(db.setup.RatingYear); }
 
 void Text2Change(CalcForm& form, const Clock& clock, const std::string& text) {
   form.Text2.text = text;

@@ -23,15 +23,15 @@ struct Rgb {
 // The Calculate Ratings window dbCalc as plain state; the window copies it
 // into its widgets and forwards every event to the functions below.
 struct CalcForm {
-  TextBox Text1;          // the rating year, never edited
-  TextBox Text2{"01"};    // from month
-  TextBox Text3;          // to month
+  TextBox Text1;        // the rating year, never edited
+  TextBox Text2{"01"};  // from month
+  TextBox Text3;        // to month
   Label Label5{StartMonthHint, false};
-  Label Label6;           // the progress
+  Label Label6;  // the progress
   Label Label7{"", false};
   ListBox List1;
   std::optional<Rgb> Frame1Colour;  // nothing: the window's own
-  std::string focus;      // "Text2" or "Text3": the window moves the focus there and clears it
+  std::string focus;                // "Text2" or "Text3": the window moves the focus there and clears it
 };
 
 void CalcFormLoad(CalcForm& form, const Database& db, const Clock& clock);

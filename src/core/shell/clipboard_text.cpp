@@ -32,8 +32,12 @@ void TellClipboardCopy(ClipboardCopy outcome, Dialogs& dialogs) {
       dialogs.Beep();
       dialogs.Message(CopyNotSupportedMessage);
       return;
-    case ClipboardCopy::ListCopied: dialogs.Message(ListCopiedMessage); return;
-    case ClipboardCopy::GridCopied: dialogs.Message(GridCopiedMessage); return;
+    case ClipboardCopy::ListCopied:
+      dialogs.Message(ListCopiedMessage);
+      return;
+    case ClipboardCopy::GridCopied:
+      dialogs.Message(GridCopiedMessage);
+      return;
     case ClipboardCopy::Failed:
       dialogs.Beep();
       dialogs.Message(CopyFailedMessage);

@@ -10,8 +10,7 @@ void SaveStatisticsOnClose(const Database& db, Dialogs& dialogs) {
     dialogs.Message("The rating statistics could not be saved.\r" + *error, Buttons::Ok, Icon::Critical);
 }
 
-void SaveArrangementOnClose(const std::filesystem::path& file, const WindowArrangement& arrangement,
-                            Dialogs& dialogs) {
+void SaveArrangementOnClose(const std::filesystem::path& file, const WindowArrangement& arrangement, Dialogs& dialogs) {
   if (auto error = SaveArrangement(file, arrangement))
     dialogs.Message("The window arrangement could not be saved.\r" + *error, Buttons::Ok, Icon::Critical);
 }

@@ -13,7 +13,6 @@ void SaveStatisticsOnClose(const Database& db, Dialogs& dialogs);
 
 // Last, once every window has stored its place: the window arrangement. A
 // failure is told (the places would be lost unseen) and closing goes on.
-void SaveArrangementOnClose(const std::filesystem::path& file, const WindowArrangement& arrangement,
-                            Dialogs& dialogs);
+void SaveArrangementOnClose(const std::filesystem::path& file, const WindowArrangement& arrangement, Dialogs& dialogs);
 
 }  // namespace hrs

@@ -34,9 +34,9 @@ void RefuseSecondInstance(SecondInstance why, const std::string& lockFile, Dialo
     dialogs.Message("This application is running already!");
     return;
   }
-  dialogs.Message("The program cannot make sure that it runs only once:\rits lock file " + lockFile +
-                      " cannot be written.",
-                  Buttons::Ok, Icon::Critical);
+  dialogs.Message(
+      "The program cannot make sure that it runs only once:\rits lock file " + lockFile + " cannot be written.",
+      Buttons::Ok, Icon::Critical);
 }
 
 bool TakeDataForProgram(DataLock& lock, const std::filesystem::path& dataDir, Dialogs& dialogs) {

@@ -117,7 +117,8 @@ ExportOutcome ExportToTournament(std::vector<SortedList::Item>& selected, const 
   if (count > state->maximumPlayers &&
       dialogs.Message("Please note that maximum for this tournament is " + std::to_string(state->maximumPlayers) +
                           " players.\r" + std::to_string(count) + " players will be pre-registered.",
-                      Buttons::OkCancel, Icon::None, "High number of pre-registrations", question::OverMaximum) != Answer::Ok)
+                      Buttons::OkCancel, Icon::None, "High number of pre-registrations",
+                      question::OverMaximum) != Answer::Ok)
     return cancelled();
 
   int ratings = choices.ratings.value_or(0);

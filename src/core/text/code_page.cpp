@@ -7,10 +7,9 @@ namespace hrs {
 namespace {
 
 // Windows-1252 0x80-0x9F; the five bytes it leaves undefined keep their C1 code.
-constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                               0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                               0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                               0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // The plain letter of each character of U+0100-U+017F.
 constexpr std::string_view LatinExtendedA =
@@ -64,12 +63,18 @@ int Windows1252Byte(uint32_t cp) {
 std::string_view PlainFor(uint32_t cp) {
   if (cp >= 0x100 && cp <= 0x17F) return LatinExtendedA.substr(cp - 0x100, 1);
   switch (cp) {
-    case 0x0218: return "S";
-    case 0x0219: return "s";
-    case 0x021A: return "T";
-    case 0x021B: return "t";
-    case 0x2212: return "-";
-    default: break;
+    case 0x0218:
+      return "S";
+    case 0x0219:
+      return "s";
+    case 0x021A:
+      return "T";
+    case 0x021B:
+      return "t";
+    case 0x2212:
+      return "-";
+    default:
+      break;
   }
   if (cp >= 0x0300 && cp <= 0x036F) return "";
   return "?";
@@ -157,8 +162,9 @@ std::string Windows1252File::Text(std::string_view utf8) {
 
 std::optional<std::string> ChangedTextsMessage(const std::string& fileName, const std::vector<ChangedText>& changed) {
   if (changed.empty()) return std::nullopt;
-  std::string out = fileName + " is written in the Windows character set, which lacks some letters of these names;\r"
-                               "they were written as shown:\r";
+  std::string out = fileName +
+                    " is written in the Windows character set, which lacks some letters of these names;\r"
+                    "they were written as shown:\r";
   for (const ChangedText& c : changed) out += "\r" + c.held + "  as  " + c.written;
   return out;
 }

@@ -68,7 +68,11 @@ std::string MasterListFileBytes(const SmallTournament& t, const PlayerTable& pla
   for (int g = 1; g <= t.header.Groups && g <= MaxGroups; ++g)
     for (int p = 1; p <= t.sizes[g]; ++p) {
       const int id = t.groups.SysId(g, p);
-      out += WriteFormLine().Number(1).Text(text.Text(SafeFileText(players[id].Name.str()))).Number(Membership(players, id)).Str();
+      out += WriteFormLine()
+                 .Number(1)
+                 .Text(text.Text(SafeFileText(players[id].Name.str())))
+                 .Number(Membership(players, id))
+                 .Str();
     }
   return out;
 }
@@ -91,7 +95,8 @@ std::optional<std::string> WriteSanctionedFiles(const DataLocation& where, const
   if (!std::filesystem::is_directory(where.driveA, ec)) return "the folder " + where.driveA.string() + " cannot be made";
   Windows1252File report, master;
   const std::string reportName = TournamentReportFileName(t.base), masterName = MasterListFileName(t.base);
-  if (auto error = WriteFileAtomically(where.DriveAPath(reportName), TournamentReportFileBytes(t, matches, players, report)))
+  if (auto error =
+          WriteFileAtomically(where.DriveAPath(reportName), TournamentReportFileBytes(t, matches, players, report)))
     return error;
   if (auto error = WriteFileAtomically(where.DriveAPath(masterName), MasterListFileBytes(t, players, master)))
     return error;

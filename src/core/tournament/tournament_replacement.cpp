@@ -16,8 +16,8 @@ DayTournament TournamentOfTheDay(const DataLocation& where, const std::string& b
   day.base = base;
   const std::string rhrs = RankingSystemFileName(base);
   const auto registry = ReadRegistry(where, ratingYear);
-  day.registered = std::any_of(registry.begin(), registry.end(),
-                               [&](const std::string& name) { return EqualsNoCase(name, rhrs); });
+  day.registered =
+      std::any_of(registry.begin(), registry.end(), [&](const std::string& name) { return EqualsNoCase(name, rhrs); });
   // Read without a word: a tournament that cannot be read holds no result.
   const auto header = ReadWholeFile(where.DataPath(TournamentFileName(base, HeaderSuffix)));
   const auto h = header ? ReadHeaderFile(*header) : std::nullopt;
@@ -35,9 +35,9 @@ DayTournament TournamentOfTheDay(const DataLocation& where, const std::string& b
 std::string ReplaceTournamentQuestion(const DayTournament& day) {
   const std::string results = std::to_string(day.results) + (day.results == 1 ? " result" : " results");
   return "Tournament " + day.base + " of today holds " + results + "\r" + "and its file " +
-         RankingSystemFileName(day.base) + (day.registered ? " is" : " is not") + " registered for rating." +
-         "\r\r" + "There is one tournament per day: a new match program" + "\r" +
-         "replaces it, results and all." + "\r\r" + "Do you want to replace tournament " + day.base + "?";
+         RankingSystemFileName(day.base) + (day.registered ? " is" : " is not") + " registered for rating." + "\r\r" +
+         "There is one tournament per day: a new match program" + "\r" + "replaces it, results and all." + "\r\r" +
+         "Do you want to replace tournament " + day.base + "?";
 }
 
 }  // namespace hrs

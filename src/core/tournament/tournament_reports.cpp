@@ -236,8 +236,9 @@ bool PrintSanctionedReports(PrintJob& job, Dialogs& dialogs, const SmallTourname
   // carries its own title.
   current = &report;
   const std::string indent(report.titleIndent, ' ');
-  for (const std::string& line : {std::string(), indent + report.title, indent + std::string(CharCount(report.title), '='),
-                                  std::string(), report.header.front(), std::string()})
+  for (const std::string& line :
+       {std::string(), indent + report.title, indent + std::string(CharCount(report.title), '='), std::string(),
+        report.header.front(), std::string()})
     pager.Line(line);
   for (const std::string& line : TournamentReportLines(matches, players)) pager.Line(line);
   return FinishPrintout(pager, job, dialogs);

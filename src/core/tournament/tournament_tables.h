@@ -113,5 +113,4 @@ struct SmallTournament {
 // "LT" + the date as yymmdd: 14 October 1997 is LT971014.
 std::string TournamentBaseFor(const Date& day);
 
-
 }  // namespace hrs

@@ -69,15 +69,17 @@ std::string ChangeToDefaultDoneMessage(const std::vector<std::string>& keptMonth
       "Deleted players have been changed to void\r"
       "\r";
   if (keptMonthFiles.empty()) {
-    text += "The collection of rating adjusting tournaments\r"
-            "and month files have been emptied.\r"
-            "\r"
-            "All old files have been renamed .old";
+    text +=
+        "The collection of rating adjusting tournaments\r"
+        "and month files have been emptied.\r"
+        "\r"
+        "All old files have been renamed .old";
     return text;
   }
-  text += "The collection of rating adjusting tournaments has been emptied.\r"
-          "These month files were kept with their results,\r"
-          "as their .old names are taken already:\r";
+  text +=
+      "The collection of rating adjusting tournaments has been emptied.\r"
+      "These month files were kept with their results,\r"
+      "as their .old names are taken already:\r";
   for (const std::string& name : keptMonthFiles) text += name + "\r";
   text += "\rAll other old files have been renamed .old";
   return text;

@@ -91,13 +91,14 @@ NewYear RunNewYearConversion(Database& db, Dialogs& dialogs, const Clock& clock)
     dialogs.Message(WrongClockMessage(), Buttons::Ok, Icon::Question, WrongClockTitle);
     return NewYear::WrongClock;
   }
-  const bool carry = dialogs.Message("Do you want to carry total wins and losses per player to next year\r"
-                                     "If not they will be zero'ed",
-                                     Buttons::YesNo, Icon::Question, "Carry wins and losses?",
-                                     question::CarryTotals) == Answer::Yes;
-  if (dialogs.Message("Please confirm shift of rating year from " + std::to_string(year) + " to " +
-                          std::to_string(year + 1),
-                      Buttons::OkCancel, Icon::Question, "New Year conversion", question::NewYear) != Answer::Ok)
+  const bool carry =
+      dialogs.Message(
+          "Do you want to carry total wins and losses per player to next year\r"
+          "If not they will be zero'ed",
+          Buttons::YesNo, Icon::Question, "Carry wins and losses?", question::CarryTotals) == Answer::Yes;
+  if (dialogs.Message(
+          "Please confirm shift of rating year from " + std::to_string(year) + " to " + std::to_string(year + 1),
+          Buttons::OkCancel, Icon::Question, "New Year conversion", question::NewYear) != Answer::Ok)
     return NewYear::Declined;
 
   const DataLocation& where = db.location;

@@ -48,9 +48,8 @@ TEST(ReportPdfs, EveryListReportToItsOwnFileInItsOwnOrientation) {
   f.printer.setOutputFileName({});
   // The operator turns the paper when the rating history asks for it.
   f.dialogs.pageSetupAction = [&] {
-    f.printer.setPageOrientation(f.printer.pageLayout().orientation() == QPageLayout::Portrait
-                                     ? QPageLayout::Landscape
-                                     : QPageLayout::Portrait);
+    f.printer.setPageOrientation(f.printer.pageLayout().orientation() == QPageLayout::Portrait ? QPageLayout::Landscape
+                                                                                               : QPageLayout::Portrait);
   };
   struct Report {
     const char* item;
@@ -59,14 +58,10 @@ TEST(ReportPdfs, EveryListReportToItsOwnFileInItsOwnOrientation) {
     bool portrait;
   };
   const Report reports[] = {
-      {"mnu_prhn", -1, "history-by-name-2026-12-08.pdf", false},
-      {"dbprt", 0, "ranking-2026-12-08.pdf", true},
-      {"mnu_prh", -1, "history-by-sys-id-2026-12-08.pdf", false},
-      {"dbprt", 1, "master-by-sys-id-2026-12-08.pdf", true},
-      {"dbprt", 2, "master-by-mbship-no-2026-12-08.pdf", true},
-      {"dbprt", 3, "master-by-name-2026-12-08.pdf", true},
-      {"mnu_rlbm", -1, "ranking-by-month-2026-12-08.pdf", true},
-      {"dbprt", 0, "ranking-2026-12-08-2.pdf", true},
+      {"mnu_prhn", -1, "history-by-name-2026-12-08.pdf", false},  {"dbprt", 0, "ranking-2026-12-08.pdf", true},
+      {"mnu_prh", -1, "history-by-sys-id-2026-12-08.pdf", false}, {"dbprt", 1, "master-by-sys-id-2026-12-08.pdf", true},
+      {"dbprt", 2, "master-by-mbship-no-2026-12-08.pdf", true},   {"dbprt", 3, "master-by-name-2026-12-08.pdf", true},
+      {"mnu_rlbm", -1, "ranking-by-month-2026-12-08.pdf", true},  {"dbprt", 0, "ranking-2026-12-08-2.pdf", true},
   };
   const char* keep = std::getenv("HRS_KEEP_PDFS");
   for (const Report& r : reports) {
@@ -78,8 +73,9 @@ TEST(ReportPdfs, EveryListReportToItsOwnFileInItsOwnOrientation) {
     const Pdf pdf = ReadPdf(path);
     EXPECT_GT(pdf.pages, 1);
     EXPECT_EQ(pdf.portraitPages, r.portrait ? pdf.pages : 0);
-    if (keep) std::filesystem::copy_file(path, std::filesystem::path(keep) / r.file,
-                                         std::filesystem::copy_options::overwrite_existing);
+    if (keep)
+      std::filesystem::copy_file(path, std::filesystem::path(keep) / r.file,
+                                 std::filesystem::copy_options::overwrite_existing);
   }
 }
 

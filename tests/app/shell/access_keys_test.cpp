@@ -56,8 +56,8 @@ TEST(AccessKeys, TheActiveWindowsControlsGoBeforeTheMenuBar) {
   QWidget* util = f.window->FindChildWindow("dbUtil");
   ASSERT_TRUE(util);
   EXPECT_EQ(Title(*f.window, "mnurm"), "ReadMe");
-  EXPECT_EQ(Title(*f.window, "mnuman"), "Edit");       // "&Enter"
-  EXPECT_EQ(Title(*f.window, "mnupr"), "Print");       // "&Print"
+  EXPECT_EQ(Title(*f.window, "mnuman"), "Edit");          // "&Enter"
+  EXPECT_EQ(Title(*f.window, "mnupr"), "Print");          // "&Print"
   EXPECT_EQ(Title(*f.window, "mnuratings"), "Perf&orm");  // no control takes O
   auto* option1 = util->findChild<QRadioButton*>("Option1");
   auto* option3 = util->findChild<QRadioButton*>("Option3");

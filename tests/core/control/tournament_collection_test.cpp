@@ -164,29 +164,43 @@ TEST(AddTournament, RefusalsAndTheirMessages) {
          c.dir.Write(f, "\"20251206\"\r\n1,2,1,2,\" \"\r\n");
          SetFileYear(c.dir.path() / f, 2026);
        },
-       {}, "File Date is not current rating year", false},
+       {},
+       "File Date is not current rating year",
+       false},
       {"tournament of this year copied after New Year",
        [](TournamentClub& c, const std::string& f) {
          c.CompanionFiles("T042");
          SetFileYear(c.dir.path() / f, 2027);
        },
-       {}, "File validated and added", true},
-      {"no setup file, Cancel", [](TournamentClub&, const std::string&) {}, {Answer::Ok, Answer::Cancel},
-       ParticipantsFailure, false},
-      {"no setup file, recognized players only", [](TournamentClub&, const std::string&) {}, {Answer::Ok, Answer::Ok},
-       "File validated and added", true},
+       {},
+       "File validated and added",
+       true},
+      {"no setup file, Cancel",
+       [](TournamentClub&, const std::string&) {},
+       {Answer::Ok, Answer::Cancel},
+       ParticipantsFailure,
+       false},
+      {"no setup file, recognized players only",
+       [](TournamentClub&, const std::string&) {},
+       {Answer::Ok, Answer::Ok},
+       "File validated and added",
+       true},
       {"setup not set up (third value 0)",
        [](TournamentClub& c, const std::string&) {
          c.dir.Write("T042fast.dat", "\"Open\",\"x\",0,0,0,0,#2026-10-03#,0,0,0,0,0,0,0,0\r\n");
          c.dir.Write("T042delt.dat", test::Fixture("companion/T042delt.dat"));
        },
-       {Answer::Ok}, "File validated and added", true},
+       {Answer::Ok},
+       "File validated and added",
+       true},
       {"registry unreadable",
        [](TournamentClub& c, const std::string&) {
          c.CompanionFiles("T042");
          std::filesystem::create_directory(c.dir.path() / RegistryFileName(2026));
        },
-       {}, RegistryUnreadable, false},
+       {},
+       RegistryUnreadable,
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

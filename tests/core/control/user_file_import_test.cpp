@@ -114,8 +114,8 @@ TEST(UserFileImport, RecordsLeftUnreadAreToldInTheReviewAndTheFinalMessage) {
   Command3Click(club.form, club.db, club.dialogs, club.clock);
   Command4Click(club.form, club.db, club.dialogs, club.clock);
   EXPECT_EQ(club.MonthFile(6), "\"20260617\",2,1,\" \"\r\n\"20260617\",2,1,\" \"\r\n\"20260618\",1,3,\" \"\r\n");
-  EXPECT_EQ(club.dialogs.Messages().back(), std::string(ValidatedResultsAdded) +
-                                                "\r\r1 records after a blank line were not read");
+  EXPECT_EQ(club.dialogs.Messages().back(),
+            std::string(ValidatedResultsAdded) + "\r\r1 records after a blank line were not read");
 }
 
 TEST(UserFileImport, NoErrorsWrittenWinnerFirstAndTheFileErasedOnRequest) {

@@ -65,7 +65,9 @@ TEST(ChangeKills, EveryStepOfEveryChangeLeavesTheFilesBeforeOrAfter) {
        }},
       {"reset ratings", [](test::RatingClub& c) { ChangeRatingsToDefault(c.db, c.dialogs, c.clock); }},
       {"ranking snapshot",
-       [](test::RatingClub& c) { TakeSnapshot(c.db, {2, 1}, {{1997, 12, 31}, 12, 0, 0}, c.dialogs); }},
+       [](test::RatingClub& c) {
+         TakeSnapshot(c.db, {2, 1}, {{1997, 12, 31}, 12, 0, 0}, c.dialogs);
+       }},
       {"add player",
        [](test::RatingClub& c) {
          PlayerEntry e{PlayerMode::NewPlayer, "3", "Player 3", "Club", "12345", "1600"};
@@ -78,7 +80,9 @@ TEST(ChangeKills, EveryStepOfEveryChangeLeavesTheFilesBeforeOrAfter) {
          RunNewYearConversion(c.db, c.dialogs, c.clock);
        }},
       {"result deletion",
-       [](test::RatingClub& c) { DeleteTransaction(c.db.location, 1997, 3, {"19970305", "1", "2", " "}); }},
+       [](test::RatingClub& c) {
+         DeleteTransaction(c.db.location, 1997, 3, {"19970305", "1", "2", " "});
+       }},
   };
   int pairs = 0;
   for (const auto& [what, op] : ops) {

@@ -79,8 +79,8 @@ TEST(FilesAsKept, DamagedRegistriesAndNamesCostNothing) {
   // A name that a registry line cannot hold is refused before anything is written.
   const std::string registry = club.dir.Read(RegistryFileName(1997));
   club.dir.Write("RQTP0002.DAT\nX", "\"kontrol\"\r\n\"19970301\"\r\n1,2,1,2,\" \"\r\n");
-  const auto done = ValidateAndRegister(club.db.location, club.dir.path() / "RQTP0002.DAT\nX", "RQTP0002.DAT\nX",
-                                        1997, club.db.players);
+  const auto done = ValidateAndRegister(club.db.location, club.dir.path() / "RQTP0002.DAT\nX", "RQTP0002.DAT\nX", 1997,
+                                        club.db.players);
   ASSERT_TRUE(done.error);
   EXPECT_EQ(done.error->find("The file name holds a line break"), 0u);
   EXPECT_EQ(club.dir.Read(RegistryFileName(1997)), registry);

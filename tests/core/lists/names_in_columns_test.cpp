@@ -134,8 +134,7 @@ std::vector<std::pair<std::string, Strings>> EveryList(const Strings& names) {
   out.push_back({"small tournament matches", Lines(MatchListLines(small.t, small.db.players))});
   out.push_back({"small tournament groups", Lines(GroupViewLines(small.t, small.db.players))});
   out.push_back({"small tournament standings", Lines(CurrentStandingsLines(small.t, small.db.players))});
-  out.push_back({"small tournament report",
-                 TournamentReportLines(FiledMatches(small.t, false), small.db.players)});
+  out.push_back({"small tournament report", TournamentReportLines(FiledMatches(small.t, false), small.db.players)});
   const Date today = small.clock.Today();
   for (auto print : {&PrintGroups, &PrintMatchProgram, &PrintStandings}) {
     RecordedPrintJob job;
@@ -178,15 +177,15 @@ TEST(NamesInColumns, TheNameViewOfTheControlCentre) {
   for (size_t i = 0; i < Names.size(); ++i)
     club.Add(Names[i], static_cast<int>(1400 + 37 * i), 0, 0, 0, StatusActive, static_cast<int>(10001 + i));
   EXPECT_EQ(Lines(PlayersByName(club.db.players)), (Strings{
-                                                         "Anders Berg                   6 1585   10006",
-                                                         "Jürgen Müller                 2 1437   10002",
-                                                         "Kari Lund                     7 1622   10007",
-                                                         "Søren Ærø                     1 1400   10001",
-                                                         "Zoë Ångström                  4 1511   10004",
-                                                         "Åse Bjørnstad-Løvås           3 1474   10003",
-                                                         "Åse Bjørnstad-Løvås Ærøskø    8 1659   10008",
-                                                         "Łukasz Wróbel                 5 1548   10005",
-                                                     }));
+                                                       "Anders Berg                   6 1585   10006",
+                                                       "Jürgen Müller                 2 1437   10002",
+                                                       "Kari Lund                     7 1622   10007",
+                                                       "Søren Ærø                     1 1400   10001",
+                                                       "Zoë Ångström                  4 1511   10004",
+                                                       "Åse Bjørnstad-Løvås           3 1474   10003",
+                                                       "Åse Bjørnstad-Løvås Ærøskø    8 1659   10008",
+                                                       "Łukasz Wróbel                 5 1548   10005",
+                                                   }));
   for (const auto& line : Lines(PlayersByName(club.db.players))) EXPECT_EQ(CharCount(line), 44u) << line;
 }
 

@@ -62,9 +62,8 @@ TEST(CalcForm, CalculateChecksTheMonthsBeforeAnythingRuns) {
     const char *from, *to;
     std::optional<std::pair<int, int>> period;
     const char* focus;
-  } cases[] = {{"01", "12", std::pair{1, 12}, ""}, {"0", "12", std::pair{1, 12}, ""},
-               {"13", "5", std::pair{1, 5}, ""},   {"4", "0", std::pair{4, 12}, ""},
-               {"a", "5", std::nullopt, "Text2"},  {"3", "", std::nullopt, "Text3"}};
+  } cases[] = {{"01", "12", std::pair{1, 12}, ""}, {"0", "12", std::pair{1, 12}, ""}, {"13", "5", std::pair{1, 5}, ""},
+               {"4", "0", std::pair{4, 12}, ""},   {"a", "5", std::nullopt, "Text2"}, {"3", "", std::nullopt, "Text3"}};
   for (const auto& c : cases) {
     CalcForm form;
     form.Text2.text = c.from;

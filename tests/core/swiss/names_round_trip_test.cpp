@@ -30,8 +30,9 @@ TEST(NamesRoundTrip, CompanionFilesToPlayersToWorkfileToPreRegistration) {
                  "2,\"J\xFCrgen M\xFCller\",0,0,0,\"20032\",0\r\n"
                  "3,\"\xC5se Bj\xF8rnstad-L\xF8v\xE5s\",0,0,0,\"20033\",0\r\n"
                  "4,\"Zo\xEB \xC5ngstr\xF6m\",0,0,0,\"20034\",0\r\n");
-  club.dir.Write("RQTPT042.DAT", "\"20261003\"\r\n20031,10001,1,9,\" \"\r\n20032,20033,2,3,\" \"\r\n"
-                                 "20034,10001,4,9,\"X\"\r\n");
+  club.dir.Write("RQTPT042.DAT",
+                 "\"20261003\"\r\n20031,10001,1,9,\" \"\r\n20032,20033,2,3,\" \"\r\n"
+                 "20034,10001,4,9,\"X\"\r\n");
   Option3Click(club.form, club.db, club.dialogs, club.clock);
   List3DblClick(club.form, club.db, club.dialogs, club.clock, 0);
   EXPECT_EQ(Lines(club.form.List2), (std::vector<std::string>{
@@ -46,8 +47,8 @@ TEST(NamesRoundTrip, CompanionFilesToPlayersToWorkfileToPreRegistration) {
 
   const std::string players = club.dir.Read(PlayerFile);
   EXPECT_TRUE(IsUtf8(players));
-  for (const char* name : {"\"Łukasz Wróbel\"", "\"Jürgen Müller\"", "\"Søren Ærø\"", "\"Zoë Ångström\"",
-                           "\"Åse Bjørnstad-Løvås\""})
+  for (const char* name :
+       {"\"Łukasz Wróbel\"", "\"Jürgen Müller\"", "\"Søren Ærø\"", "\"Zoë Ångström\"", "\"Åse Bjørnstad-Løvås\""})
     EXPECT_NE(players.find(name), std::string::npos) << name;
   PlayerTable loaded;
   ASSERT_TRUE(LoadPlayers(club.db.location, loaded, club.dialogs));

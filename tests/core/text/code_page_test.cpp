@@ -14,12 +14,12 @@ TEST(CodePage, FileTextIsUtf8AsItStandsElseWindows1252) {
   };
   const Case cases[] = {
       {"Anders", "Anders"},
-      {"S\xC3\xB8ren \xC3\x86r\xC3\xB8", "Søren Ærø"},            // UTF-8 stays
-      {"J\xFCrgen M\xFCller", "Jürgen Müller"},                     // Windows-1252
-      {"\x80 \x8A\x9A \x9F \x81", "€ Šš Ÿ \xC2\x81"},                // its 0x80-0x9F row
-      {"\xC3\x28", "\xC3\x83("},                                    // a broken sequence is no UTF-8
-      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},             // nor is a surrogate
-      {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                             // nor an overlong form
+      {"S\xC3\xB8ren \xC3\x86r\xC3\xB8", "Søren Ærø"},   // UTF-8 stays
+      {"J\xFCrgen M\xFCller", "Jürgen Müller"},          // Windows-1252
+      {"\x80 \x8A\x9A \x9F \x81", "€ Šš Ÿ \xC2\x81"},    // its 0x80-0x9F row
+      {"\xC3\x28", "\xC3\x83("},                         // a broken sequence is no UTF-8
+      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // nor is a surrogate
+      {"\xC0\xAF", "\xC3\x80\xC2\xAF"},                  // nor an overlong form
   };
   for (const Case& c : cases) EXPECT_EQ(TextFromFile(c.bytes), c.text) << c.bytes;
 }
@@ -43,7 +43,10 @@ TEST(CodePage, Windows1252WithTheNearestPlainLetterElseAQuestionMark) {
       {"Anders", "Anders", false},
       {"Søren Ærø", "S\xF8ren \xC6r\xF8", false},
       {"Zoë Ångström €", "Zo\xEB \xC5ngstr\xF6m \x80", false},
-      {"Łukasz Wróbel", "Lukasz Wr\xF3" "bel", true},
+      {"Łukasz Wróbel",
+       "Lukasz Wr\xF3"
+       "bel",
+       true},
       {"Erdős Ştefan Dvořák", "Erdos Stefan Dvor\xE1k", true},
       {"Zoe\xCC\x88", "Zoe", true},  // a combining accent is dropped
       {"Ωmega 山", "?mega ?", true},
@@ -63,8 +66,12 @@ TEST(CodePage, Windows1252WithTheNearestPlainLetterElseAQuestionMark) {
 TEST(CodePage, TheOperatorIsToldOnceWhichNamesChanged) {
   Windows1252File file;
   EXPECT_EQ(file.Text("Søren"), "S\xF8ren");
-  EXPECT_EQ(file.Text("Łukasz Wróbel"), "Lukasz Wr\xF3" "bel");
-  EXPECT_EQ(file.Text("Łukasz Wróbel"), "Lukasz Wr\xF3" "bel");
+  EXPECT_EQ(file.Text("Łukasz Wróbel"),
+            "Lukasz Wr\xF3"
+            "bel");
+  EXPECT_EQ(file.Text("Łukasz Wróbel"),
+            "Lukasz Wr\xF3"
+            "bel");
   EXPECT_EQ(ChangedTextsMessage("WINTdelt.pre", file.Changed()),
             "WINTdelt.pre is written in the Windows character set, which lacks some letters of these names;\r"
             "they were written as shown:\r\rŁukasz Wróbel  as  Lukasz Wróbel");

@@ -145,7 +145,9 @@ TEST(OutputFiles, TheSanctioningBodyReadsItsFilesInTheWindowsCodePage) {
   const auto master = FileLines(club.db.location.driveA / file);
   ASSERT_GE(master.size(), 3u);
   EXPECT_EQ(master[0], "\"\xC6r\xF8 Cup\"");
-  EXPECT_EQ(master[1], "1,\"Lukasz Wr\xF3" "bel\",10001");
+  EXPECT_EQ(master[1],
+            "1,\"Lukasz Wr\xF3"
+            "bel\",10001");
   EXPECT_EQ(master[2], "1,\"S\xF8ren \xC6r\xF8\",10004");
   EXPECT_EQ(club.Report().at(0), "\"\xC6r\xF8 Cup\"");
 }
