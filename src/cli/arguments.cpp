@@ -18,7 +18,7 @@ bool AsksForHelp(const std::vector<std::string>& args) {
   return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
-std::optional<Arguments> ParseArguments(std::string_view command, const ArgumentSpec& spec,
+std::optional<Arguments> ParseArguments(std::string_view command, const ArgumentSpec& rules,
                                         const std::vector<std::string>& args, std::ostream& err) {
   Arguments parsed;
   const auto wrong = [&](const std::string& what) {
@@ -28,13 +28,13 @@ std::optional<Arguments> ParseArguments(std::string_view command, const Argument
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a.rfind("--", 0) != 0) {
-      if (parsed.positionals_.size() >= spec.positionals) return wrong("unexpected argument \"" + a + "\"");
+      if (parsed.positionals_.size() >= rules.positionals) return wrong("unexpected argument \"" + a + "\"");
       parsed.positionals_.push_back(a);
       continue;
     }
     const auto flag =
-        std::find_if(spec.flags.begin(), spec.flags.end(), [&](const FlagSpec& f) { return f.name == a; });
-    if (flag == spec.flags.end()) return wrong("unexpected argument \"" + a + "\"");
+        std::find_if(rules.flags.begin(), rules.flags.end(), [&](const FlagSpec& f) { return f.name == a; });
+    if (flag == rules.flags.end()) return wrong("unexpected argument \"" + a + "\"");
     if (flag->missingValue.empty()) {
       parsed.flags_.push_back({a, {}});
       continue;

@@ -51,9 +51,9 @@ class Arguments {
 // True when the arguments ask for the command's help (--help or -h anywhere).
 bool AsksForHelp(const std::vector<std::string>& args);
 
-// The arguments of `command` by its spec; nothing, with the reason on err
+// The arguments of `command` by its rules; nothing, with the reason on err
 // ("hrs-cli COMMAND: unexpected argument ..."), when they do not fit it.
-std::optional<Arguments> ParseArguments(std::string_view command, const ArgumentSpec& spec,
+std::optional<Arguments> ParseArguments(std::string_view command, const ArgumentSpec& rules,
                                         const std::vector<std::string>& args, std::ostream& err);
 
 }  // namespace hrs::cli

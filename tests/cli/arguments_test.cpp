@@ -8,7 +8,7 @@ namespace hrs::cli {
 namespace {
 
 TEST(ParseArguments, FlagsValuesPositionalsAndWhatDoesNotFit) {
-  const ArgumentSpec spec{{{"--date", "needs a date YYYYMMDD"}, {"--draw"}}, 2};
+  const ArgumentSpec rules{{{"--date", "needs a date YYYYMMDD"}, {"--draw"}}, 2};
   struct Case {
     std::vector<std::string> args;
     std::string err;  // empty: parsed
@@ -26,7 +26,7 @@ TEST(ParseArguments, FlagsValuesPositionalsAndWhatDoesNotFit) {
   };
   for (const auto& c : cases) {
     std::ostringstream err;
-    const auto parsed = ParseArguments("add-result", spec, c.args, err);
+    const auto parsed = ParseArguments("add-result", rules, c.args, err);
     SCOPED_TRACE(c.args.back());
     EXPECT_EQ(err.str(), c.err);
     ASSERT_EQ(parsed.has_value(), c.err.empty());
