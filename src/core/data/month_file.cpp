@@ -6,16 +6,22 @@
 
 namespace hrs {
 
+std::optional<Transaction> NextTransaction(WriteFormReader& r) {
+  auto date = r.Text();
+  auto first = r.Text();
+  auto second = r.Text();
+  auto code = r.Text();
+  if (!date || !first || !second || !code) return std::nullopt;
+  return Transaction{std::move(*date), std::move(*first), std::move(*second), std::move(*code)};
+}
+
 std::vector<Transaction> ParseMonthFile(std::string_view bytes) {
   WriteFormReader r(bytes);
   std::vector<Transaction> out;
   while (!r.AtEnd()) {
-    auto date = r.Text();
-    auto first = r.Text();
-    auto second = r.Text();
-    auto code = r.Text();
-    if (!date || !first || !second || !code) break;
-    out.push_back({std::move(*date), std::move(*first), std::move(*second), std::move(*code)});
+    auto t = NextTransaction(r);
+    if (!t) break;
+    out.push_back(std::move(*t));
   }
   return out;
 }

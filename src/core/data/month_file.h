@@ -10,6 +10,12 @@
 
 namespace hrs {
 
+class WriteFormReader;
+
+// The next record of a month file, or nothing where the file ends before
+// its four values do.
+std::optional<Transaction> NextTransaction(WriteFormReader& r);
+
 // The records of a month file, four values each; a missing file is empty.
 // A last record cut short by the end of the file is left out.
 std::vector<Transaction> ParseMonthFile(std::string_view bytes);

@@ -92,17 +92,14 @@ void MonthEntries(const Database& db, int month, const std::vector<Tournament>& 
   if (bytes) {
     WriteFormReader r(*bytes);
     while (!r.AtEnd()) {
-      auto date = r.Text();
-      auto first = r.Text();
-      auto second = r.Text();
-      auto code = r.Text();
-      if (!date || !first || !second || !code) break;
-      if (date->empty() && first->empty() && second->empty() && code->empty()) {
+      const auto t = NextTransaction(r);
+      if (!t) break;
+      if (t->date.empty() && t->firstId.empty() && t->secondId.empty() && t->code.empty()) {
         if (emptyRecords++ > 0) continue;
-      } else if (*date > today) {
+      } else if (t->date > today) {
         continue;
       }
-      results.push_back(FromMonthLine({std::move(*date), std::move(*first), std::move(*second), std::move(*code)}));
+      results.push_back(FromMonthLine(*t));
     }
   }
   collected += static_cast<long long>(results.size()) + std::max(emptyRecords - 1, 0LL);
