@@ -76,10 +76,7 @@ TEST(ControlCentreLayout, TheResultOverviewRunsOnEnterAndShowsItsWholeCaption) {
   ShellFixture f;
   f.WriteClub(3);
   f.data.Write(MonthFileName(2026, 12), "\"20261201\",\"1\",\"2\",\" \"\r\n");
-  ASSERT_TRUE(f.Start());
-  f.window->show();
-  f.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
+  ASSERT_TRUE(f.StartShown());
   f.window->RunMenuItem("mnukey");
   QCoreApplication::processEvents();
   QWidget* cc = f.window->FindChildWindow("dbRating");

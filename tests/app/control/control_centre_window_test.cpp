@@ -19,10 +19,7 @@ namespace {
 TEST(ControlCentreWindow, OneResultTypedAndSavedWithEnterThenShownInTheOverview) {
   ShellFixture f;
   f.WriteClub(3);
-  ASSERT_TRUE(f.Start());
-  f.window->show();
-  f.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
+  ASSERT_TRUE(f.StartShown());
   f.dialogs.Clear();
   ASSERT_TRUE(f.window->MenuItem("mnukey")->isEnabled());
 
@@ -97,10 +94,7 @@ TEST(ControlCentreWindow, OneResultTypedAndSavedWithEnterThenShownInTheOverview)
 TEST(ControlCentreWindow, UserFileCorrectedInTheFieldsAndSaved) {
   ShellFixture f;
   f.WriteClub(3);
-  ASSERT_TRUE(f.Start());
-  f.window->show();
-  f.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
+  ASSERT_TRUE(f.StartShown());
   f.window->RunMenuItem("mnukey");
   QCoreApplication::processEvents();
   QWidget* cc = f.window->FindChildWindow("dbRating");

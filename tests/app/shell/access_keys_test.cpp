@@ -46,10 +46,7 @@ TEST(AccessKeys, NoWindowOfTheMenusUsesALetterTwice) {
 TEST(AccessKeys, TheActiveWindowsControlsGoBeforeTheMenuBar) {
   ShellFixture f;
   f.WriteClub(3);
-  ASSERT_TRUE(f.Start());
-  f.window->show();
-  f.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
+  ASSERT_TRUE(f.StartShown());
   EXPECT_EQ(Title(*f.window, "mnurm"), "Re&adMe");
   f.window->RunMenuItem("mnuutil");
   QCoreApplication::processEvents();

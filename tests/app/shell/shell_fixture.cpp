@@ -1,6 +1,7 @@
 #include "shell_fixture.h"
 
 #include <QDir>
+#include <QTest>
 
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
@@ -48,5 +49,12 @@ app::MDIForm1& ShellFixture::NewWindow() {
 }
 
 bool ShellFixture::Start() { return NewWindow().Start(Paths()); }
+
+bool ShellFixture::StartShown() {
+  if (!Start()) return false;
+  window->show();
+  window->activateWindow();
+  return QTest::qWaitForWindowActive(window.get());
+}
 
 }  // namespace hrs::test

@@ -30,6 +30,8 @@ class ShellFixture {
   // A fresh main window (the previous one, if any, is closed first).
   app::MDIForm1& NewWindow();
   bool Start();
+  // Started, shown and active, as keyboard shortcuts need it.
+  bool StartShown();
   app::StartupPaths Paths() const;
   std::filesystem::path ArrangementPath() const { return programDir.path() / "hrs_k"; }
 

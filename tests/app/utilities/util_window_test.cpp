@@ -17,10 +17,7 @@ TEST(UtilWindow, ResultsListedAndOneDeletedThenAPlayerFound) {
   ShellFixture f;
   f.WriteClub(3);
   f.data.Write(MonthFileName(2026, 5), "\"20260510\",\"1\",\"2\",\" \"\r\n\"20260511\",\"3\",\"10001\",\"X\"\r\n");
-  ASSERT_TRUE(f.Start());
-  f.window->show();
-  f.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
+  ASSERT_TRUE(f.StartShown());
   f.dialogs.Clear();
   ASSERT_TRUE(f.window->MenuItem("mnuutil")->isEnabled());
   f.window->RunMenuItem("mnuutil");
