@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "must_write.h"
 #include "app/lists/history_window.h"
 #include "app/platform/qt_print_job.h"
 #include "core/data/prev_ranking_file.h"
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
     previous.push_back(hrs::PlayerCapacity + 1 - i);
   }
   db.players.ActiveCount = db.players.CountActive();
-  hrs::WritePrevRanking(db.location, {{{2026, 11, 1}, 9, 0, 0}, previous});
+  hrs::bench::MustWrite(hrs::WritePrevRanking(db.location, {{{2026, 11, 1}, 9, 0, 0}, previous}));
 
   GoOnDialogs dialogs;
   NoonClock clock;

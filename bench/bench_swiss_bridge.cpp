@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/console_dialogs.h"
+#include "must_write.h"
 #include "core/data/file_io.h"
 #include "core/platform/question_names.h"
 #include "core/swiss/export_tournament.h"
@@ -56,9 +57,9 @@ int main(int argc, char** argv) {
     p.MbShipNo = 20000 + i;
     p.Rating = static_cast<int16_t>(1400 + i % 800);
   }
-  hrs::WriteFileAtomically(dir / "BENCrund.dat", "0,3,2000,\"\",1\r\n");
-  hrs::WriteFileAtomically(dir / "BENCfast.dat",
-                           "\"Bench\",\"Club\"\r\n0,0,1,2\r\n#2026-12-12 00:00:00#\r\n0,0,2000,0,0,1,0,0\r\n");
+  hrs::bench::MustWrite(hrs::WriteFileAtomically(dir / "BENCrund.dat", "0,3,2000,\"\",1\r\n"));
+  hrs::bench::MustWrite(hrs::WriteFileAtomically(
+      dir / "BENCfast.dat", "\"Bench\",\"Club\"\r\n0,0,1,2\r\n#2026-12-12 00:00:00#\r\n0,0,2000,0,0,1,0,0\r\n"));
   const std::string workfile = (dir / "bench.wrk").string();
 
   std::vector<double> open, add, search, save, load, reload, exported;
@@ -79,7 +80,7 @@ int main(int argc, char** argv) {
     hrs::Check1Click(form, true);
     search.push_back(Time([&] { hrs::Text3Change(form, "ma"); }));
     save.push_back(Time([&] {
-      hrs::WriteFileAtomically(workfile, hrs::WorkfileBytes(form.List1.lines, form.List2.lines));
+      hrs::bench::MustWrite(hrs::WriteFileAtomically(workfile, hrs::WorkfileBytes(form.List1.lines, form.List2.lines)));
     }));
     load.push_back(Time([&] { written = hrs::ReadWorkfile(workfile, t.PlayerCount).content->players.size(); }));
     hrs::TurnForm reopened;

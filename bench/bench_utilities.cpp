@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "core/data/database.h"
+#include "must_write.h"
 #include "core/data/file_io.h"
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
                     i % 10 == 0 ? 100000 + a : a, b, i % 5 == 0 ? "X" : " ");
       bytes += line;
     }
-    hrs::WriteFileAtomically(dir / hrs::MonthFileName(2026, m), bytes);
+    hrs::bench::MustWrite(hrs::WriteFileAtomically(dir / hrs::MonthFileName(2026, m), bytes));
   }
   std::string registry;
   for (int t = 1; t <= 20; ++t) {
@@ -114,9 +115,9 @@ int main(int argc, char** argv) {
     registry += "\"" + std::string(name) + "\"\r\n";
     std::string bytes = "\"kontrol\"\r\n\"20260" + std::to_string(1 + t % 9) + "15\"\r\n";
     for (int d = 0; d < 300; ++d) bytes += std::to_string(next()) + "," + std::to_string(next()) + ",1,2,\" \"\r\n";
-    hrs::WriteFileAtomically(dir / name, bytes);
+    hrs::bench::MustWrite(hrs::WriteFileAtomically(dir / name, bytes));
   }
-  hrs::WriteFileAtomically(dir / hrs::RegistryFileName(2026), registry);
+  hrs::bench::MustWrite(hrs::WriteFileAtomically(dir / hrs::RegistryFileName(2026), registry));
 
   std::vector<double> collect;
   size_t found = 0;
@@ -129,9 +130,9 @@ int main(int argc, char** argv) {
   const hrs::Database year2026 = db;
   for (int r = 0; r < rounds; ++r) {
     db = year2026;
-    hrs::SaveSetup(db.location, db.setup);
-    hrs::SavePlayers(db.location, db.players);
-    hrs::SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount);
+    hrs::bench::MustWrite(hrs::SaveSetup(db.location, db.setup));
+    hrs::bench::MustWrite(hrs::SavePlayers(db.location, db.players));
+    hrs::bench::MustWrite(hrs::SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount));
     fs::remove_all(dir / "backup");
     hrs::NewYear out = hrs::NewYear::Failed;
     convert.push_back(Millis([&] { out = hrs::RunNewYearConversion(db, dialogs, clock); }));

@@ -23,9 +23,7 @@ struct CliRun {
 struct SavedClub : RatingClub {
   SavedClub() : RatingClub({1600, 1600, 1500}) {
     db.players[3].Name = TextField::Of("Carl");
-    SaveSetup(db.location, db.setup);
-    SavePlayers(db.location, db.players);
-    SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount);
+    SaveAll();
     Result(1, 4, "1", "2");
   }
   CliRun Cli(std::vector<std::string> args) {

@@ -22,11 +22,7 @@ struct CliRun {
 
 // A saved club of two players (membership numbers 10001, 10002).
 struct CollectionClub : test::ControlClub {
-  CollectionClub() : ControlClub(2) {
-    SaveSetup(db.location, db.setup);
-    SavePlayers(db.location, db.players);
-    SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount);
-  }
+  CollectionClub() : ControlClub(2) { SaveAll(); }
   CliRun Cli(std::vector<std::string> args) {
     args.insert(args.begin(), {"--data", dir.path().string()});
     std::ostringstream out, err;

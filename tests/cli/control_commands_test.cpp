@@ -20,9 +20,7 @@ struct CliRun {
 struct SavedControlClub : test::ControlClub {
   SavedControlClub() : ControlClub(2) {
     AddPlayer("Gone", 1500, 10003, StatusDeleted);
-    SaveSetup(db.location, db.setup);
-    SavePlayers(db.location, db.players);
-    SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount);
+    SaveAll();
     dir.Write(MonthFileName(2026, 6), "\"20260601\",\"2\",\"1\",\" \"\r\n");
   }
   CliRun Cli(std::vector<std::string> args) {

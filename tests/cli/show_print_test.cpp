@@ -24,9 +24,7 @@ struct SavedListsClub : test::ListsClub {
     Add("Carl", 1500, 0, 0, 0, StatusDeleted);
     History(1, {1590, 1600});
     History(2, {1540, 1550});
-    SaveSetup(db.location, db.setup);
-    SavePlayers(db.location, db.players);
-    SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount);
+    SaveAll();
   }
   CliRun Cli(std::vector<std::string> args) {
     args.insert(args.begin(), {"--data", dir.path().string()});
@@ -82,8 +80,8 @@ TEST(ShowCommand, CsvAndHtmlOfTheListsAndTheGrid) {
 TEST(PrintCommand, PagesAsTextAndTheSnapshotOnlyWhenAsked) {
   SavedListsClub club;
   for (int i = 0; i < 60; ++i) club.Add("Extra " + std::to_string(i), 1400);
-  SavePlayers(club.db.location, club.db.players);
-  SaveRatingStatistics(club.db.location, club.db.stats, club.db.players.PlayerCount);
+  ASSERT_FALSE(SavePlayers(club.db.location, club.db.players));
+  ASSERT_FALSE(SaveRatingStatistics(club.db.location, club.db.stats, club.db.players.PlayerCount));
   const auto master = club.Cli({"print", "master-name"});
   EXPECT_EQ(master.status, 0) << master.err;
   EXPECT_NE(master.out.find("Page 1\n"), std::string::npos);

@@ -2,7 +2,12 @@
 #include <cstdint>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "core/data/database.h"
+#include "core/data/player_file.h"
+#include "core/data/rating_stats_file.h"
+#include "core/data/setup_file.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -33,6 +38,13 @@ struct TestClub {
     p.Status = static_cast<int16_t>(status);
     db.players.ActiveCount = db.players.CountActive();
     return id;
+  }
+
+  // Writes the setup, player and statistics files of `db`; a failure fails the test.
+  void SaveAll() {
+    EXPECT_FALSE(SaveSetup(db.location, db.setup));
+    EXPECT_FALSE(SavePlayers(db.location, db.players));
+    EXPECT_FALSE(SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount));
   }
 };
 

@@ -281,7 +281,8 @@ void PlayerWindow::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   BusyCursor busy(this);
-  PlayerFormUnload(form_, ctx_.db, ctx_.dialogs);
+  // A failed save has been told to the operator; the window closes all the same.
+  GoOnPast(PlayerFormUnload(form_, ctx_.db, ctx_.dialogs));
 }
 
 void PlayerWindow::CloseForm() { CloseChildWindow(this); }

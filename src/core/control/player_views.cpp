@@ -10,10 +10,10 @@ namespace {
 bool Listed(const PlayerRecord& p) { return p.Status == StatusActive; }
 
 // A name cut to its column, so the columns after it stay in line.
-std::string NameIn(const PlayerRecord& p, size_t width) { return LeftPad(FirstChars(p.Name.str(), width), width); }
+std::string NameIn(const PlayerRecord& p, size_t width) { return FitLeft(p.Name.str(), width); }
 
 template <typename LineOf>
-std::vector<SortedList::Item> Lines(const PlayerTable& players, LineOf line) {
+std::vector<SortedList::Item> ListedLines(const PlayerTable& players, LineOf line) {
   std::vector<SortedList::Item> items;
   items.reserve(static_cast<size_t>(players.PlayerCount));
   for (int id = 1; id <= players.PlayerCount; ++id)
@@ -30,19 +30,19 @@ std::vector<SortedList::Item> Sorted(std::vector<SortedList::Item> items) {
 }  // namespace
 
 std::vector<SortedList::Item> PlayersBySysId(const PlayerTable& players) {
-  return Lines(players, [](const PlayerRecord& p, int id) {
+  return ListedLines(players, [](const PlayerRecord& p, int id) {
     return RightAlign(id, 4) + " " + NameIn(p, 26) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
   });
 }
 
 std::vector<SortedList::Item> PlayersByMembership(const PlayerTable& players) {
-  return Sorted(Lines(players, [](const PlayerRecord& p, int id) {
+  return Sorted(ListedLines(players, [](const PlayerRecord& p, int id) {
     return RightAlign(p.MbShipNo, 7) + " " + RightAlign(id, 4) + " " + NameIn(p, 26) + RightAlign(p.Rating, 5);
   }));
 }
 
 std::vector<SortedList::Item> PlayersByName(const PlayerTable& players) {
-  return Sorted(Lines(players, [](const PlayerRecord& p, int id) {
+  return Sorted(ListedLines(players, [](const PlayerRecord& p, int id) {
     return NameIn(p, 26) + RightAlign(id, 5) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
   }));
 }
@@ -64,7 +64,7 @@ std::vector<SortedList::Item> PlayersByRanking(const PlayerTable& players) {
 }
 
 std::vector<SortedList::Item> PlayersForEntry(const PlayerTable& players) {
-  return Sorted(Lines(players, [](const PlayerRecord& p, int id) {
+  return Sorted(ListedLines(players, [](const PlayerRecord& p, int id) {
     return NameIn(p, 28) + RightAlign(id, 5) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
   }));
 }

@@ -202,7 +202,7 @@ std::vector<MonthFileAppend> MonthFileAppends(const std::vector<std::string>& re
   return months;
 }
 
-std::optional<std::string> WriteUserLines(const Database& db, const std::vector<std::string>& reviewLines) {
+Failure WriteUserLines(const Database& db, const std::vector<std::string>& reviewLines) {
   FileChange change;
   for (auto& m : MonthFileAppends(reviewLines)) {
     const auto path = db.location.DataPath(MonthFileName(db.setup.RatingYear, m.month));

@@ -6,6 +6,7 @@
 
 #include "core/control/membership_index.h"
 #include "core/data/database.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -70,7 +71,7 @@ std::vector<MonthFileAppend> MonthFileAppends(const std::vector<std::string>& re
 // Appends the review lines to the month files of the rating year, all of
 // them or none (a run killed on the way is undone by the next one); every
 // month file of the year exists afterwards. The reason when nothing was written.
-std::optional<std::string> WriteUserLines(const Database& db, const std::vector<std::string>& reviewLines);
+Failure WriteUserLines(const Database& db, const std::vector<std::string>& reviewLines);
 
 // After a write that failed: in the window, and on the command line.
 std::string NotWrittenMessage(const std::string& error);

@@ -35,7 +35,7 @@ std::optional<std::string> WriteTemporary(const fs::path& path, const fs::path& 
 
 }  // namespace
 
-std::optional<std::string> WriteFileAtomically(const fs::path& link, std::string_view bytes) {
+Failure WriteFileAtomically(const fs::path& link, std::string_view bytes) {
   const fs::path path = RewriteTarget(link);
   if (auto refused = ReadOnlyRefusal(link, "Cannot replace")) return refused;
   const fs::path tmp = ScratchName(path, ".tmp");

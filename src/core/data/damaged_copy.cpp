@@ -8,7 +8,7 @@ namespace hrs {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> KeepDamagedCopy(const fs::path& path, std::string_view bytes) {
+Failure KeepDamagedCopy(const fs::path& path, std::string_view bytes) {
   // A free name each time: an earlier copy may be all that is left of older damage.
   fs::path copy = path.string() + ".damaged";
   std::error_code ec;

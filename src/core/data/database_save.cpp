@@ -9,8 +9,7 @@
 
 namespace hrs {
 
-std::optional<std::string> SavePlayersAndStatistics(const DataLocation& where, PlayerTable& table,
-                                                    const RatingStats& stats) {
+Failure SavePlayersAndStatistics(const DataLocation& where, PlayerTable& table, const RatingStats& stats) {
   if (table.PlayerCount <= 0) return SavePlayers(where, table);
   if (table.PlayerCount > PlayerCapacity) table.PlayerCount = PlayerCapacity;
   // The two files are made side by side on two cores when there are two.

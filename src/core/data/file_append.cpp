@@ -10,7 +10,7 @@ namespace hrs {
 namespace fs = std::filesystem;
 using namespace write_steps;
 
-std::optional<std::string> AppendToFile(const fs::path& path, std::string_view bytes) {
+Failure AppendToFile(const fs::path& path, std::string_view bytes) {
   if (auto refused = ReadOnlyRefusal(path, "Cannot write")) return refused;
   const int fd = OpenFile(path, O_RDWR | O_CREAT | O_APPEND);
   if (fd < 0) return ErrnoText("Cannot open", path);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/data/file_io.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -22,10 +23,10 @@ struct FileChange {
 };
 
 // Nothing on success; else the reason, and every file is as it was.
-std::optional<std::string> ChangeFilesTogether(const FileChange& change);
+Failure ChangeFilesTogether(const FileChange& change);
 
 // For a run that only reads: the words for the operator when a change was
 // interrupted and waits for the next writing run.
-std::optional<std::string> InterruptedChangeNotice(const std::filesystem::path& dir);
+[[nodiscard]] std::optional<std::string> InterruptedChangeNotice(const std::filesystem::path& dir);
 
 }  // namespace hrs

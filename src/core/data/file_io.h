@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -16,11 +17,11 @@ std::optional<std::string_view> ReadWholeFileInto(const std::filesystem::path& p
 // Replaces a file whole and atomically: a temporary file in the same folder is
 // written, flushed and renamed over the old one. On failure the old file is
 // left as it was and the reason is returned; success returns nothing.
-std::optional<std::string> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+Failure WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Appends to a file (creating it). Failure returns the reason; a failed append
 // leaves the file's earlier content as it was.
-std::optional<std::string> AppendToFile(const std::filesystem::path& path, std::string_view bytes);
+Failure AppendToFile(const std::filesystem::path& path, std::string_view bytes);
 
 bool FileExists(const std::filesystem::path& path);
 
@@ -32,12 +33,12 @@ struct FileContent {
   std::filesystem::path path;  // all in the folder of the first
   std::string bytes;
 };
-std::optional<std::string> WriteFilesTogether(const std::vector<FileContent>& files);
+Failure WriteFilesTogether(const std::vector<FileContent>& files);
 
 // Before a run works on a folder (holding its data lock): completes a
 // replacement left unfinished and removes what killed runs left behind.
 // The message for the operator when something had to be completed.
-std::optional<std::string> FinishInterruptedWrites(const std::filesystem::path& dir);
+[[nodiscard]] std::optional<std::string> FinishInterruptedWrites(const std::filesystem::path& dir);
 
 // For tests: the n-th file-changing step from now (create, write, flush,
 // close, link, rename; 1 = the next) fails as on a full disk; 0 turns it off.
@@ -50,12 +51,12 @@ namespace hrs {
 // Keeps the content of a damaged file beside it (name + ".damaged", or
 // ".damaged2" and so on when that exists) before the system replaces it.
 // The reason on failure.
-std::optional<std::string> KeepDamagedCopy(const std::filesystem::path& path, std::string_view bytes);
+Failure KeepDamagedCopy(const std::filesystem::path& path, std::string_view bytes);
 }  // namespace hrs
 
 namespace hrs {
 class Dialogs;
 // KeepDamagedCopy for a loader about to go on without the file: false, after
 // telling the operator, when no copy could be kept (then nothing may replace it).
-bool KeptDamagedCopy(const std::filesystem::path& path, std::string_view bytes, Dialogs& dialogs);
+[[nodiscard]] bool KeptDamagedCopy(const std::filesystem::path& path, std::string_view bytes, Dialogs& dialogs);
 }  // namespace hrs

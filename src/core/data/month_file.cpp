@@ -41,16 +41,15 @@ std::string MonthFileLine(const Transaction& t, IdForm ids) {
   return line.Str();
 }
 
-std::optional<std::string> AppendTransactions(const DataLocation& where, int year, int month,
-                                              const std::vector<Transaction>& transactions, IdForm ids) {
+Failure AppendTransactions(const DataLocation& where, int year, int month, const std::vector<Transaction>& transactions,
+                           IdForm ids) {
   std::string bytes;
   for (const auto& t : transactions) bytes += MonthFileLine(t, ids);
   if (bytes.empty()) return std::nullopt;
   return AppendToFile(where.DataPath(MonthFileName(year, month)), bytes);
 }
 
-std::optional<std::string> AppendTransaction(const DataLocation& where, int year, int month,
-                                             const Transaction& t, IdForm ids) {
+Failure AppendTransaction(const DataLocation& where, int year, int month, const Transaction& t, IdForm ids) {
   return AppendTransactions(where, year, month, {t}, ids);
 }
 

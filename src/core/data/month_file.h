@@ -7,6 +7,7 @@
 
 #include "core/data/data_location.h"
 #include "core/data/transaction.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -27,9 +28,8 @@ std::string MonthFileLine(const Transaction& t, IdForm ids);
 // Appends transactions to the month file of the year and month (created by
 // the first append). All lines go in one write; on failure the reason is
 // returned and the file keeps its earlier content.
-std::optional<std::string> AppendTransactions(const DataLocation& where, int year, int month,
-                                              const std::vector<Transaction>& transactions, IdForm ids);
-std::optional<std::string> AppendTransaction(const DataLocation& where, int year, int month,
-                                             const Transaction& t, IdForm ids);
+Failure AppendTransactions(const DataLocation& where, int year, int month, const std::vector<Transaction>& transactions,
+                           IdForm ids);
+Failure AppendTransaction(const DataLocation& where, int year, int month, const Transaction& t, IdForm ids);
 
 }  // namespace hrs

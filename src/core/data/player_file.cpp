@@ -124,12 +124,12 @@ bool IsDamagedPlayerFile(std::string_view bytes) {
   return ParsePlayerFile(bytes, table) != PlayerParse::Ok || (table.PlayerCount == 0 && HoldsValues(bytes));
 }
 
-std::optional<std::string> SavePlayers(const DataLocation& where, PlayerTable& table) {
+Failure SavePlayers(const DataLocation& where, PlayerTable& table) {
   if (table.PlayerCount > PlayerCapacity) table.PlayerCount = PlayerCapacity;
   return WriteFileAtomically(where.DataPath(PlayerFile), PlayerFileBytes(table));
 }
 
-std::optional<std::string> AppendPlayer(const DataLocation& where, const PlayerTable& table, int sysId) {
+Failure AppendPlayer(const DataLocation& where, const PlayerTable& table, int sysId) {
   return AppendToFile(where.DataPath(PlayerFile), PlayerLine(table[sysId]));
 }
 

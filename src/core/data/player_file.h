@@ -6,6 +6,7 @@
 #include "core/data/data_location.h"
 #include "core/data/player_record.h"
 #include "core/platform/dialogs.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -26,9 +27,9 @@ bool IsDamagedPlayerFile(std::string_view bytes);
 bool LoadPlayers(const DataLocation& where, PlayerTable& table, Dialogs& dialogs);
 
 // Rewrites the player file whole (PlayerCount capped to the capacity).
-std::optional<std::string> SavePlayers(const DataLocation& where, PlayerTable& table);
+Failure SavePlayers(const DataLocation& where, PlayerTable& table);
 
 // Appends the record at sysId as one line of the file (a new player).
-std::optional<std::string> AppendPlayer(const DataLocation& where, const PlayerTable& table, int sysId);
+Failure AppendPlayer(const DataLocation& where, const PlayerTable& table, int sysId);
 
 }  // namespace hrs

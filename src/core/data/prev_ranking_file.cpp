@@ -32,7 +32,7 @@ std::optional<PrevRanking> ReadPrevRanking(const DataLocation& where, int player
   return ParsePrevRanking(*bytes, playerCount);
 }
 
-std::optional<std::string> WritePrevRanking(const DataLocation& where, const PrevRanking& ranking) {
+Failure WritePrevRanking(const DataLocation& where, const PrevRanking& ranking) {
   return WriteFileAtomically(where.DataPath(RankFile), PrevRankingBytes(ranking));
 }
 

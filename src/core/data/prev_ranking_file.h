@@ -6,6 +6,7 @@
 
 #include "core/data/data_location.h"
 #include "core/platform/date_time.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -22,6 +23,6 @@ std::optional<PrevRanking> ParsePrevRanking(std::string_view bytes, int playerCo
 
 // Nothing when the file is missing or cannot be read.
 std::optional<PrevRanking> ReadPrevRanking(const DataLocation& where, int playerCount);
-std::optional<std::string> WritePrevRanking(const DataLocation& where, const PrevRanking& ranking);
+Failure WritePrevRanking(const DataLocation& where, const PrevRanking& ranking);
 
 }  // namespace hrs

@@ -102,8 +102,7 @@ bool LoadRatingStatistics(const DataLocation& where, RatingStats& stats, int pla
   return true;
 }
 
-std::optional<std::string> SaveRatingStatistics(const DataLocation& where, const RatingStats& stats,
-                                                int playerCount) {
+Failure SaveRatingStatistics(const DataLocation& where, const RatingStats& stats, int playerCount) {
   if (playerCount <= 0) return std::nullopt;
   return WriteFileAtomically(where.DataPath(StatFile), RatingStatsBytes(stats, playerCount));
 }

@@ -6,6 +6,7 @@
 #include "core/data/data_location.h"
 #include "core/data/rating_stats.h"
 #include "core/platform/dialogs.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -20,7 +21,6 @@ bool LoadRatingStatistics(const DataLocation& where, RatingStats& stats, int pla
 
 // Rewrites the statistics file with rows 1..playerCount; with no players the
 // file is left as it is.
-std::optional<std::string> SaveRatingStatistics(const DataLocation& where, const RatingStats& stats,
-                                                int playerCount);
+Failure SaveRatingStatistics(const DataLocation& where, const RatingStats& stats, int playerCount);
 
 }  // namespace hrs

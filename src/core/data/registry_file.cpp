@@ -57,11 +57,11 @@ std::string RegistryBytes(const std::vector<std::string>& names) {
   return out.empty() ? RegistryLine(NoQtpFiles) : out;
 }
 
-std::optional<std::string> AppendToRegistry(const DataLocation& where, int year, const std::string& name) {
+Failure AppendToRegistry(const DataLocation& where, int year, const std::string& name) {
   return AppendToFile(where.DataPath(RegistryFileName(year)), RegistryLine(name));
 }
 
-std::optional<std::string> RegisterTournamentFile(const DataLocation& where, int year, const std::string& name) {
+Failure RegisterTournamentFile(const DataLocation& where, int year, const std::string& name) {
   const auto path = where.DataPath(RegistryFileName(year));
   if (FileExists(path)) {
     auto bytes = ReadWholeFile(path);
@@ -71,12 +71,11 @@ std::optional<std::string> RegisterTournamentFile(const DataLocation& where, int
   return WriteFileAtomically(path, RegistryLine(name));
 }
 
-std::optional<std::string> RewriteRegistry(const DataLocation& where, int year,
-                                           const std::vector<std::string>& names) {
+Failure RewriteRegistry(const DataLocation& where, int year, const std::vector<std::string>& names) {
   return WriteFileAtomically(where.DataPath(RegistryFileName(year)), RegistryBytes(names));
 }
 
-std::optional<std::string> EnsureRegistry(const DataLocation& where, int year) {
+Failure EnsureRegistry(const DataLocation& where, int year) {
   const auto path = where.DataPath(RegistryFileName(year));
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/data/data_location.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -30,15 +31,14 @@ std::string RegistryBytes(const std::vector<std::string>& names);
 // leaves the registry as it was.
 
 // Appends one name as a new line.
-std::optional<std::string> AppendToRegistry(const DataLocation& where, int year, const std::string& name);
+Failure AppendToRegistry(const DataLocation& where, int year, const std::string& name);
 // Registers a tournament file: a registry without tournaments (missing, or
 // "No QTP files") is written anew with the name alone, else the name is appended.
-std::optional<std::string> RegisterTournamentFile(const DataLocation& where, int year, const std::string& name);
+Failure RegisterTournamentFile(const DataLocation& where, int year, const std::string& name);
 // Rewrites the registry with the registrable names among `names`.
-std::optional<std::string> RewriteRegistry(const DataLocation& where, int year,
-                                           const std::vector<std::string>& names);
+Failure RewriteRegistry(const DataLocation& where, int year, const std::vector<std::string>& names);
 // Creates the registry holding "No QTP files" when there is none. An existing
 // registry that cannot be read is reported, never replaced.
-std::optional<std::string> EnsureRegistry(const DataLocation& where, int year);
+Failure EnsureRegistry(const DataLocation& where, int year);
 
 }  // namespace hrs

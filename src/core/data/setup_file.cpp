@@ -95,7 +95,7 @@ bool LoadSetup(const DataLocation& where, SetupRecord& setup, Dialogs& dialogs, 
   return true;
 }
 
-std::optional<std::string> SaveSetup(const DataLocation& where, const SetupRecord& setup) {
+Failure SaveSetup(const DataLocation& where, const SetupRecord& setup) {
   return WriteFileAtomically(where.DataPath(SetupFile), SetupFileBytes(setup));
 }
 

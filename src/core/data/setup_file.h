@@ -6,6 +6,7 @@
 #include "core/data/setup_record.h"
 #include "core/platform/clock.h"
 #include "core/platform/dialogs.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -21,6 +22,6 @@ std::optional<SetupRecord> ParseSetupFile(std::string_view bytes);
 bool LoadSetup(const DataLocation& where, SetupRecord& setup, Dialogs& dialogs, const Clock& clock);
 
 // Rewrites the setup file whole; the reason on failure.
-std::optional<std::string> SaveSetup(const DataLocation& where, const SetupRecord& setup);
+Failure SaveSetup(const DataLocation& where, const SetupRecord& setup);
 
 }  // namespace hrs

@@ -47,8 +47,8 @@ std::string TournamentFileBytes(const std::string& date, const std::vector<Tourn
   return out;
 }
 
-std::optional<std::string> SaveTournamentFile(const std::filesystem::path& path, const std::string& date,
-                                              const std::vector<TournamentDuel>& duels) {
+Failure SaveTournamentFile(const std::filesystem::path& path, const std::string& date,
+                           const std::vector<TournamentDuel>& duels) {
   return WriteFileAtomically(path, TournamentFileBytes(date, duels));
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/data/transaction.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -31,7 +32,7 @@ std::string TournamentFileBytes(const std::string& date, const std::vector<Tourn
 
 // Writes a validated file whole (replacing any file of that name atomically);
 // the reason on failure, when the old file is left as it was.
-std::optional<std::string> SaveTournamentFile(const std::filesystem::path& path, const std::string& date,
-                                              const std::vector<TournamentDuel>& duels);
+Failure SaveTournamentFile(const std::filesystem::path& path, const std::string& date,
+                           const std::vector<TournamentDuel>& duels);
 
 }  // namespace hrs

@@ -199,7 +199,7 @@ bool LeftByKilledRun(const std::string& name) {
 
 }  // namespace
 
-std::optional<std::string> ChangeFilesTogether(const FileChange& change) {
+Failure ChangeFilesTogether(const FileChange& change) {
   const fs::path* first = !change.rewrites.empty()  ? &change.rewrites[0].path
                           : !change.appends.empty() ? &change.appends[0].path
                           : !change.renames.empty() ? &change.renames[0].first
@@ -325,9 +325,7 @@ std::optional<std::string> ChangeFilesTogether(const FileChange& change) {
   return std::nullopt;
 }
 
-std::optional<std::string> WriteFilesTogether(const std::vector<FileContent>& files) {
-  return ChangeFilesTogether({files, {}, {}});
-}
+Failure WriteFilesTogether(const std::vector<FileContent>& files) { return ChangeFilesTogether({files, {}, {}}); }
 
 std::optional<std::string> InterruptedChangeNotice(const fs::path& dir) {
   const auto bytes = ReadWholeFile(dir / JournalName);

@@ -132,7 +132,7 @@ fs::path RewriteTarget(const fs::path& path) {
   return target;
 }
 
-std::optional<std::string> ReadOnlyRefusal(const fs::path& path, const char* what) {
+Failure ReadOnlyRefusal(const fs::path& path, const char* what) {
   struct stat st {};
   // The owner's write permission is what the operator takes away; the
   // super-user is not stopped by it, so it is checked here.

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+#include "core/data/failure.h"
 
 namespace hrs::write_steps {
 
@@ -37,7 +38,7 @@ std::filesystem::path RewriteTarget(const std::filesystem::path& path);
 
 // The reason when the operator made the file read-only; nothing when it may
 // be changed (or does not exist yet).
-std::optional<std::string> ReadOnlyRefusal(const std::filesystem::path& path, const char* what);
+Failure ReadOnlyRefusal(const std::filesystem::path& path, const char* what);
 
 }  // namespace hrs::write_steps
 

@@ -6,10 +6,6 @@
 
 namespace hrs {
 
-std::string FitLeft(std::string_view text, size_t width) { return LeftPad(FirstChars(text, width), width); }
-
-std::string FitRightText(std::string_view text, size_t width) { return RightAlign(FirstChars(text, width), width); }
-
 AdjustmentCounts CountedAdjustments(const PlayerRecord& player, bool exactCarried) {
   AdjustmentCounts c{player.Won, player.Drawn, player.Lost};
   const std::string& carried = player.CarriedCounts.str();

@@ -3,17 +3,9 @@
 #include <string_view>
 
 #include "core/data/player_record.h"
+#include "core/text/align.h"
 
 namespace hrs {
-
-// A text left-aligned in exactly `width` characters: padded, or cut where it
-// is longer, so that the columns after it and the positions of a sort line
-// stay true. A cut never splits a character of several bytes.
-std::string FitLeft(std::string_view text, size_t width);
-
-// A text right-aligned in exactly `width` characters; a longer one keeps
-// its first characters.
-std::string FitRightText(std::string_view text, size_t width);
 
 struct AdjustmentCounts {
   int won = 0, drawn = 0, lost = 0;

@@ -15,8 +15,6 @@ namespace hrs {
 
 namespace {
 
-std::string Spaces(int n) { return std::string(static_cast<size_t>(std::max(n, 0)), ' '); }
-
 void MonthHeader(PrintJob& job, int page, const Database& db, int month, const Date& today) {
   const std::string& name = db.setup.ListName.str();
   job.PrintLine("");

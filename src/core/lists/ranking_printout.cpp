@@ -29,8 +29,6 @@ long DayNumber(const Date& d) {
   return static_cast<long>(era) * 146097 + doe - 719468;
 }
 
-std::string Spaces(int n) { return std::string(static_cast<size_t>(std::max(n, 0)), ' '); }
-
 void DynamicHeader(PrintJob& job, int page, const Database& db, const SnapshotChoice& choice, const Date& today) {
   const std::string& name = db.setup.ListName.str();
   job.PrintLine("");

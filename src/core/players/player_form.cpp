@@ -300,7 +300,7 @@ void Check1Click(PlayerForm& f) { f.focus = f.Check1.value ? "text4" : "text3"; 
 
 void Check2Click(PlayerForm& f) { f.focus = f.Check2.value ? "text2" : "text4"; }
 
-std::optional<std::string> PlayerFormUnload(PlayerForm&, Database& db, Dialogs& dialogs) {
+Failure PlayerFormUnload(PlayerForm&, Database& db, Dialogs& dialogs) {
   auto error = SavePlayers(db.location, db.players);
   if (error) dialogs.Message("The player file could not be written.\r" + *error, Buttons::Ok, Icon::Critical);
   return error;

@@ -7,6 +7,7 @@
 #include "core/players/player_entry.h"
 #include "core/players/player_lines.h"
 #include "core/shell/form_controls.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -87,6 +88,6 @@ void Check2Click(PlayerForm& f);
 
 // Closing ("Exit" or the window's close box): the player file is saved
 // whole. A failure is told and returned.
-std::optional<std::string> PlayerFormUnload(PlayerForm& f, Database& db, Dialogs& dialogs);
+Failure PlayerFormUnload(PlayerForm& f, Database& db, Dialogs& dialogs);
 
 }  // namespace hrs

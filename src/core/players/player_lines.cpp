@@ -5,14 +5,6 @@
 
 namespace hrs {
 
-namespace {
-
-std::string FitLeft(std::string_view text, size_t width) { return LeftPad(FirstChars(text, width), width); }
-
-std::string FitRight(std::string_view text, size_t width) { return RightAlign(FirstChars(text, width), width); }
-
-}  // namespace
-
 std::string SysIdOrderHeader(bool opening) {
   return "  Id  Name" + std::string(19, ' ') + (opening ? "Rating  MbShip Info" : "Rating  MbShip  Info");
 }
@@ -26,7 +18,7 @@ std::string SysIdOrderLine(int sysId, const PlayerRecord& p, InfoColumn info) {
   line += RightAlign(p.Rating, 5);
   line += RightAlign(p.MbShipNo, 8);
   line += ' ';
-  line += info == InfoColumn::Left9 ? FitLeft(p.Info.str(), 9) : FitRight(p.Info.str(), 10);
+  line += info == InfoColumn::Left9 ? FitLeft(p.Info.str(), 9) : FitRightText(p.Info.str(), 10);
   if (p.Status == StatusDeleted) line += " D";
   else if (p.Status == StatusVoid) line += " V";
   return line;

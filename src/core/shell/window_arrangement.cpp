@@ -81,8 +81,7 @@ void LoadArrangement(const std::filesystem::path& file, WindowArrangement& arran
   if (auto bytes = ReadWholeFile(file)) ParseArrangement(*bytes, arrangement);
 }
 
-std::optional<std::string> SaveArrangement(const std::filesystem::path& file,
-                                           const WindowArrangement& arrangement) {
+Failure SaveArrangement(const std::filesystem::path& file, const WindowArrangement& arrangement) {
   return WriteFileAtomically(file, ArrangementBytes(arrangement));
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/platform/dialogs.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -53,8 +54,7 @@ std::string ArrangementBytes(const WindowArrangement& arrangement);
 // The start-up load: a missing file keeps the designed state.
 void LoadArrangement(const std::filesystem::path& file, WindowArrangement& arrangement);
 // Rewrites hrs_k whole; the reason on failure.
-std::optional<std::string> SaveArrangement(const std::filesystem::path& file,
-                                           const WindowArrangement& arrangement);
+Failure SaveArrangement(const std::filesystem::path& file, const WindowArrangement& arrangement);
 
 // The File menu command: toggles the mode and tells the operator.
 void ToggleArrangement(WindowArrangement& arrangement, Dialogs& dialogs);

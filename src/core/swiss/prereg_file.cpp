@@ -20,8 +20,8 @@ std::string PreRegFileBytes(const std::vector<PreRegEntry>& entries, Windows1252
   return bytes;
 }
 
-std::optional<std::string> WritePreRegFile(const DataLocation& where, const std::string& code,
-                                           const std::vector<PreRegEntry>& entries, std::vector<ChangedText>* changed) {
+Failure WritePreRegFile(const DataLocation& where, const std::string& code, const std::vector<PreRegEntry>& entries,
+                        std::vector<ChangedText>* changed) {
   Windows1252File text;
   const std::string bytes = PreRegFileBytes(entries, text);
   if (auto error = WriteFileAtomically(where.QtpPath(PreRegFileName(code)), bytes)) return error;

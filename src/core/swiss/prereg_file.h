@@ -5,6 +5,7 @@
 
 #include "core/data/data_location.h"
 #include "core/text/code_page.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -26,8 +27,7 @@ std::string PreRegFileBytes(const std::vector<PreRegEntry>& entries, Windows1252
 // Replaces code + "delt.pre" in the companion program's directory whole; the
 // reason on failure (the old file is then as it was). `changed` gets the
 // names written with plain letters.
-std::optional<std::string> WritePreRegFile(const DataLocation& where, const std::string& code,
-                                           const std::vector<PreRegEntry>& entries,
-                                           std::vector<ChangedText>* changed = nullptr);
+Failure WritePreRegFile(const DataLocation& where, const std::string& code, const std::vector<PreRegEntry>& entries,
+                        std::vector<ChangedText>* changed = nullptr);
 
 }  // namespace hrs

@@ -9,15 +9,9 @@
 
 namespace hrs {
 
-namespace {
+std::string SelectedPlayerLine(const std::string& name, int sysId) { return FitLeft(name, 23) + RightAlign(sysId, 5); }
 
-std::string Fixed(const std::string& text, size_t width) { return LeftPad(FirstChars(text, width), width); }
-
-}  // namespace
-
-std::string SelectedPlayerLine(const std::string& name, int sysId) { return Fixed(name, 23) + RightAlign(sysId, 5); }
-
-std::string SlotLine(const std::string& text) { return Fixed(text, 28) + "    0"; }
+std::string SlotLine(const std::string& text) { return FitLeft(text, 28) + "    0"; }
 
 int LineSysId(const std::string& line) {
   const double v = LeadingNumber(LastChars(line, 4));

@@ -35,4 +35,10 @@ std::string Centred(std::string_view text, size_t width) {
   return std::string((width - n) / 2, ' ') + std::string(text);
 }
 
+std::string FitLeft(std::string_view text, size_t width) { return LeftPad(FirstChars(text, width), width); }
+
+std::string FitRightText(std::string_view text, size_t width) { return RightAlign(FirstChars(text, width), width); }
+
+std::string Spaces(int n) { return std::string(static_cast<size_t>(n > 0 ? n : 0), ' '); }
+
 }  // namespace hrs

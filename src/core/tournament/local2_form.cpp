@@ -23,11 +23,7 @@ void HidePairingControls(Local2Form& form) {
   form.Check2.visible = false;
 }
 
-namespace {
-
 void ClearFields(Local2Form& form) { form.Text1.text = form.Text2.text = form.Text3.text = ""; }
-
-}  // namespace
 
 void Local2FormLoad(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs) {
   form.close = false;

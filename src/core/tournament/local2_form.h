@@ -55,6 +55,8 @@ std::string RoundRobinHelpText();
 void Local2FormLoad(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs);
 // The window became active: the match field gets the focus when shown.
 void Local2FormActivate(Local2Form& form);
+// Empties the three result fields.
+void ClearFields(Local2Form& form);
 
 // The standings computation with the 2-1 option from Check2, and the header
 // and group files rewritten.

@@ -27,8 +27,6 @@ std::string WrongCountText(int count, int size) {
   return std::to_string(count) + " players selected, must be " + std::to_string(size);
 }
 
-void ClearFields(Local2Form& form) { form.Text1.text = form.Text2.text = form.Text3.text = ""; }
-
 }  // namespace
 
 void lt2mnu_poClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs) {

@@ -7,6 +7,7 @@
 #include "core/text/align.h"
 #include "core/text/numeric.h"
 #include "core/tournament/playoff.h"
+#include "core/tournament/tournament_lines.h"
 
 namespace hrs {
 
@@ -41,14 +42,6 @@ std::string RankingSystemFileBytes(const std::vector<FiledMatch>& matches, const
 
 std::string TournamentReportFileName(const std::string& base) { return "TRP_" + ToUpper(base) + ".TXT"; }
 std::string MasterListFileName(const std::string& base) { return "MAL_" + ToUpper(base) + ".TXT"; }
-
-namespace {
-
-int32_t Membership(const PlayerTable& players, int sysId) {
-  return sysId >= 1 && sysId <= PlayerCapacity ? players[sysId].MbShipNo : 0;
-}
-
-}  // namespace
 
 std::string TournamentReportFileBytes(const SmallTournament& t, const std::vector<FiledMatch>& matches,
                                       const PlayerTable& players, Windows1252File& text) {
@@ -87,9 +80,9 @@ std::vector<std::string> MissingMembershipLines(const SmallTournament& t, const 
   return lines;
 }
 
-std::optional<std::string> WriteSanctionedFiles(const DataLocation& where, const SmallTournament& t,
-                                                const std::vector<FiledMatch>& matches, const PlayerTable& players,
-                                                std::vector<std::string>* told) {
+Failure WriteSanctionedFiles(const DataLocation& where, const SmallTournament& t,
+                             const std::vector<FiledMatch>& matches, const PlayerTable& players,
+                             std::vector<std::string>* told) {
   std::error_code ec;
   std::filesystem::create_directories(where.driveA, ec);
   if (!std::filesystem::is_directory(where.driveA, ec)) return "the folder " + where.driveA.string() + " cannot be made";

@@ -7,6 +7,7 @@
 #include "core/platform/date_time.h"
 #include "core/text/code_page.h"
 #include "core/tournament/tournament_tables.h"
+#include "core/data/failure.h"
 
 namespace hrs {
 
@@ -42,8 +43,8 @@ std::vector<std::string> MissingMembershipLines(const SmallTournament& t, const 
 // Writes both files to drive A (the folder is made when first used); an
 // error text when either cannot be written. `told` gets, per file, what the
 // operator is told of the names written with plain letters.
-std::optional<std::string> WriteSanctionedFiles(const DataLocation& where, const SmallTournament& t,
-                                                const std::vector<FiledMatch>& matches, const PlayerTable& players,
-                                                std::vector<std::string>* told = nullptr);
+Failure WriteSanctionedFiles(const DataLocation& where, const SmallTournament& t,
+                             const std::vector<FiledMatch>& matches, const PlayerTable& players,
+                             std::vector<std::string>* told = nullptr);
 
 }  // namespace hrs

@@ -12,15 +12,12 @@ const std::string& NameOf(const PlayerTable& players, int sysId) {
   return players[sysId].Name.str();
 }
 
-namespace {
-
-// Left-aligned in exactly `width` characters.
-std::string Column(const std::string& text, size_t width) { return LeftPad(FirstChars(text, width), width); }
-
-}  // namespace
+int32_t Membership(const PlayerTable& players, int sysId) {
+  return sysId >= 1 && sysId <= PlayerCapacity ? players[sysId].MbShipNo : 0;
+}
 
 std::string SelectionLine(const PlayerRecord& p) {
-  return Column(p.Name.str(), 23) + "     " + RightAlign(p.Rating, 4);
+  return FitLeft(p.Name.str(), 23) + "     " + RightAlign(p.Rating, 4);
 }
 
 std::vector<SortedList::Item> SelectionLines(const PlayerTable& players) {
@@ -74,7 +71,7 @@ std::vector<SortedList::Item> CurrentStandingsLines(const SmallTournament& t, co
       const int id = t.groups.SysId(g, p);
       std::string line = first ? std::to_string(g) : " ";
       first = false;
-      line += RightAlign(id, 5) + " " + Column(NameOf(players, id), 28);
+      line += RightAlign(id, 5) + " " + FitLeft(NameOf(players, id), 28);
       line += RightAlign(t.groups.At(g, p, GfPoints), 3);
       line += RightAlign(DuelRatioText(DuelRatio(t.groups, g, p)), 8);
       if (pointRatio) line += RightAlign(PointRatioText(PointRatio(t, g, p)), 6);

@@ -10,6 +10,8 @@ namespace hrs {
 
 // The name of a tournament member; empty for an id outside the player table.
 const std::string& NameOf(const PlayerTable& players, int sysId);
+// Its membership number; 0 for an id outside the player table.
+int32_t Membership(const PlayerTable& players, int sysId);
 
 // dbLocal: a player of the SelectionList: the name in 23 columns, five
 // spaces, the rating in 4.

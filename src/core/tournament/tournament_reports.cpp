@@ -13,10 +13,6 @@ namespace hrs {
 
 namespace {
 
-int32_t Membership(const PlayerTable& players, int sysId) {
-  return sysId >= 1 && sysId <= PlayerCapacity ? players[sysId].MbShipNo : 0;
-}
-
 // A report's title and column header as the frame of its pages shows them.
 struct Section {
   std::string title;
@@ -85,7 +81,7 @@ bool PrintMatchProgram(PrintJob& job, Dialogs& dialogs, const SmallTournament& t
       if (!m.IsMatch(r, tb)) continue;
       const int first = m.At(r, tb, MfFirst), second = m.At(r, tb, MfSecond);
       body.push_back(RightAlign(r, 3) + RightAlign(tb, 6) + " (" + RightAlign(first, 3) + ") " +
-                     LeftPad(FirstChars(NameOf(players, first), 28), 28) +
+                     FitLeft(NameOf(players, first), 28) +
                      ResultField(m.At(r, tb, MfFirstWon), m.At(r, tb, MfSecondWon)) + "(" + RightAlign(second, 3) +
                      ") " + NameOf(players, second));
     }
@@ -229,7 +225,7 @@ bool PrintSanctionedReports(PrintJob& job, Dialogs& dialogs, const SmallTourname
   for (int g = 1; g <= t.header.Groups && g <= MaxGroups; ++g)
     for (int p = 1; p <= t.sizes[g]; ++p) {
       const int id = t.groups.SysId(g, p);
-      pager.Line(std::string(11, ' ') + RightAlign(id, 4) + " " + LeftPad(FirstChars(NameOf(players, id), 28), 28) +
+      pager.Line(std::string(11, ' ') + RightAlign(id, 4) + " " + FitLeft(NameOf(players, id), 28) +
                  std::string(5, ' ') + RightAlign(Membership(players, id), 8));
     }
   // The tournament report follows on the next lines; a page that it begins

@@ -14,16 +14,14 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
-std::string Fit(std::string_view text, size_t width) { return LeftPad(FirstChars(text, width), width); }
-
 }  // namespace
 
 std::string SearchLine(int sysId, const PlayerRecord& p) {
-  return RightAlign(sysId, 4) + " " + Fit(p.Name.str(), 28) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
+  return RightAlign(sysId, 4) + " " + FitLeft(p.Name.str(), 28) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
 }
 
 std::string DeletedPlayerLine(int sysId, const PlayerRecord& p) {
-  return RightAlign(sysId, 4) + " " + Fit(p.Name.str(), 26) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
+  return RightAlign(sysId, 4) + " " + FitLeft(p.Name.str(), 26) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
 }
 
 std::vector<SortedList::Item> SearchPlayers(const PlayerTable& players, const std::string& text) {

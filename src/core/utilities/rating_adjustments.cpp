@@ -21,8 +21,6 @@ constexpr const char* Won = " WON  ";
 constexpr const char* Lost = " LOST ";
 constexpr const char* Drawn = " DRAW ";
 
-std::string Fit(std::string_view text, size_t width) { return LeftPad(FirstChars(text, width), width); }
-
 // An id of a file as a whole number; nothing for text that is none.
 std::optional<long long> IdValue(const std::string& id) {
   const auto v = NumericValue(id);
@@ -144,7 +142,7 @@ PlayerForResults FindPlayerForResults(const PlayerTable& players, const std::str
 
 std::string AdjustmentLine(const std::string& date, const std::string& opponentId, const char* result,
                            const std::string& opponentName, const std::string& ownId) {
-  return Fit(date, 8) + LastChars(RightAlign(Trim(opponentId), 8), 8) + result + Fit(opponentName, 18) +
+  return FitLeft(date, 8) + LastChars(RightAlign(Trim(opponentId), 8), 8) + result + FitLeft(opponentName, 18) +
          LastChars(RightAlign(Trim(ownId), 10), 10);
 }
 
@@ -242,7 +240,7 @@ std::string PrintedAdjustmentLine(const PlayerTable& players, const std::string&
   const std::string name = OpponentName(players, opponent);
   const std::string result = line.size() >= 22 ? line.substr(16, 6) : std::string();
   const char* word = result == Won ? "Won" : result == Lost ? "Lost" : "Draw ";
-  return std::string(10, ' ') + Fit(line, 8) + RightAlign(opponent, 8) + " " + Fit(name, 28) + " " + word;
+  return std::string(10, ' ') + FitLeft(line, 8) + RightAlign(opponent, 8) + " " + FitLeft(name, 28) + " " + word;
 }
 
 bool PrintAdjustments(const Database& db, int sysId, const std::vector<SortedList::Item>& lines, Dialogs& dialogs,

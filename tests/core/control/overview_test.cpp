@@ -125,7 +125,7 @@ TEST(DuelCount, CountsTheYearSoFarAndKeepsIt) {
   club.dir.Write("RQTP0044.DAT", "\"20260301\"\r\n1,2,1,2,\" \"\r\n");
   club.Tournament("RQTP0045.DAT", "20261215", {"1,2,1,2,\" \""});
   club.Registry({"RQTP0042.DAT", "RQTP0044.DAT", "RQTP0045.DAT"});
-  SaveSetup(club.db.location, club.db.setup);
+  ASSERT_FALSE(SaveSetup(club.db.location, club.db.setup));
   // On 8 November nothing of December is counted yet.
   club.clock.Set({{2026, 11, 8}, 12, 0, 0});
   Option7Click(club.form, club.db, club.dialogs, club.clock);

@@ -115,7 +115,7 @@ TEST(ChangeKills, EveryStepOfEveryChangeLeavesTheFilesBeforeOrAfter) {
           op(club);
           FailWriteStepForTest(0);
         }
-        FinishInterruptedWrites(club.dir.path());
+        static_cast<void>(FinishInterruptedWrites(club.dir.path()));  // its notice is not under test
         const Files now = Snap(club.dir.path());
         ++pairs;
         EXPECT_TRUE(now.data == before.data || now.data == after.data)

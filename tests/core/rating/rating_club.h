@@ -20,8 +20,8 @@ struct RatingClub : TestClub {
   // A month-file line as the keyboard entry writes it.
   void Result(int month, int day, const std::string& first, const std::string& second, const std::string& code = " ") {
     const std::string date = "1997" + Two(month) + Two(day);
-    AppendToFile(dir.path() / MonthFileName(1997, month),
-                 "\"" + date + "\",\"" + first + "\",\"" + second + "\",\"" + code + "\"\r\n");
+    EXPECT_FALSE(AppendToFile(dir.path() / MonthFileName(1997, month),
+                              "\"" + date + "\",\"" + first + "\",\"" + second + "\",\"" + code + "\"\r\n"));
   }
   void Registry(const std::vector<std::string>& names) {
     std::string bytes;

@@ -17,12 +17,7 @@ struct UtilClub : ControlClub {
     AddPlayer("bert", 1520, 10002);
     AddPlayer("Cleo", 1480);
     AddPlayer("Dora", 1400, 10004, StatusDeleted);
-    Save();
-  }
-  void Save() {
-    SaveSetup(db.location, db.setup);
-    SavePlayers(db.location, db.players);
-    SaveRatingStatistics(db.location, db.stats, db.players.PlayerCount);
+    SaveAll();
   }
   void Month(int month, const std::string& lines) { dir.Write(MonthFileName(2026, month), lines); }
 };

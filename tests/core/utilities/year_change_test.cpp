@@ -38,7 +38,7 @@ TEST(ChangeToDefault, RestartsTheYearAndSetsItsFilesAside) {
   club.db.players[1].Won = 3;
   club.db.players[1].CarriedCounts = TextField::Of("00010010001");
   club.db.setup.LatestCount = 77;
-  club.Save();
+  club.SaveAll();
   club.Month(6, "\"20260605\",\"1\",\"2\",\" \"\r\n");
   club.Month(7, "\"20260705\",\"2\",\"1\",\" \"\r\n");
   club.Registry({"RQTP0001.DAT"});
@@ -111,7 +111,7 @@ struct NewYearTest : ::testing::Test {
     club.db.players[2].Won = 1;
     club.db.players[2].Lost = 5;
     for (int c = 1; c <= 13; ++c) club.db.stats.At(1, c) = 1610;
-    club.Save();
+    club.SaveAll();
     club.clock.Set({{1998, 1, 2}, 9, 0, 0});
   }
 };
@@ -200,7 +200,7 @@ TEST_F(NewYearTest, FailingAtEveryWriteStepChangesNothing) {
     test::UtilClub fresh;
     fresh.db = club.db;
     fresh.db.location = fresh.dir.Location();
-    fresh.Save();
+    fresh.SaveAll();
     fresh.dir.Write("player1997.hrs", "an older copy\r\n");
     const auto before = Snapshot(fresh.dir);
     const Database memory = fresh.db;
