@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package (build/package/hrs_<version>-1_<arch>.deb), then
-# checks it: unpacked into a scratch root, its hrs-cli answers --help and
-# makes a new club with init. With --apt it is also installed with apt-get,
-# run from /usr/bin and removed again (for a machine that may be changed,
-# such as CI).
+# Builds the Debian package (build/package/hrs_<version>-1_<arch>.deb) from the
+# dev build, then checks it: unpacked into a scratch root, its hrs-cli answers
+# --help and makes a new club with init. With --apt it is also installed with
+# apt-get, run from /usr/bin and removed again (for a machine that may be
+# changed, such as CI).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,11 +26,12 @@ if ! command -v dpkg-shlibdeps >/dev/null; then
 fi
 
 build=build/package
-# The install step builds only what it installs, not the tests.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$build" --target hrs hrs-cli
-(cd "$build" && cpack -G DEB >/dev/null)
+# Made from the dev build (optimised; CPack strips the debug information), so
+# a machine that has built and tested the program compiles nothing again.
+cmake --preset dev >/dev/null
+cmake --build --preset dev --target hrs hrs-cli
+mkdir -p "$build"
+(cd build/dev && cpack -G DEB -B "$PWD/../package" >/dev/null)
 deb=$(ls -t "$build"/hrs_*.deb | head -n 1)
 echo "Built $deb"
 dpkg-deb --field "$deb" Package Version Architecture Depends

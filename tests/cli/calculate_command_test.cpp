@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/cli.h"
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
@@ -14,10 +15,7 @@ namespace {
 
 using test::RatingClub;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+using test::CliRun;
 
 // A saved club of three players with one January result.
 struct SavedClub : RatingClub {
@@ -26,12 +24,7 @@ struct SavedClub : RatingClub {
     SaveAll();
     Result(1, 4, "1", "2");
   }
-  CliRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", dir.path().string()});
-    std::ostringstream out, err;
-    const int status = cli::RunCli(args, out, err, clock);
-    return {status, out.str(), err.str()};
-  }
+  CliRun Cli(std::vector<std::string> args) { return test::RunCliOn(dir.path(), std::move(args), clock); }
 };
 
 TEST(CalculateCommand, PrintsTheReportAndSaves) {

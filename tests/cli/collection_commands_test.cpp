@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/cli.h"
 #include "core/data/file_io.h"
 #include "core/control/control_club.h"
@@ -15,20 +16,12 @@
 namespace hrs {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+using test::CliRun;
 
 // A saved club of two players (membership numbers 10001, 10002).
 struct CollectionClub : test::ControlClub {
   CollectionClub() : ControlClub(2) { SaveAll(); }
-  CliRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", dir.path().string()});
-    std::ostringstream out, err;
-    const int status = cli::RunCli(args, out, err, clock);
-    return {status, out.str(), err.str()};
-  }
+  CliRun Cli(std::vector<std::string> args) { return test::RunCliOn(dir.path(), std::move(args), clock); }
   void Companion(const std::string& bytes, bool withFiles) {
     dir.Write("RQTPT042.DAT", bytes);
     std::tm t{};

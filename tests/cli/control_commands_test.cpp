@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/cli.h"
 #include "core/control/control_club.h"
 #include "core/data/player_file.h"
@@ -11,10 +12,7 @@
 namespace hrs {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+using test::CliRun;
 
 // A saved club: players 1 and 2 active, 3 deleted; one June result.
 struct SavedControlClub : test::ControlClub {
@@ -23,12 +21,7 @@ struct SavedControlClub : test::ControlClub {
     SaveAll();
     dir.Write(MonthFileName(2026, 6), "\"20260601\",\"2\",\"1\",\" \"\r\n");
   }
-  CliRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", dir.path().string()});
-    std::ostringstream out, err;
-    const int status = cli::RunCli(args, out, err, clock);
-    return {status, out.str(), err.str()};
-  }
+  CliRun Cli(std::vector<std::string> args) { return test::RunCliOn(dir.path(), std::move(args), clock); }
 };
 
 TEST(AddResultCommand, SavesLikeTheKeyboardEntry) {

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/cli.h"
 #include "support/fixed_clock.h"
 #include "support/temp_dir.h"
@@ -12,19 +13,11 @@ namespace {
 using test::FixedClock;
 using test::TempDir;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+using test::CliRun;
 
 struct PlayerCommands : ::testing::Test {
   void SetUp() override { ASSERT_EQ(Cli({"init"}).status, ExitOk); }
-  CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    args.insert(args.begin(), {"--data", dir.path().string()});
-    const int status = RunCli(args, out, err, clock);
-    return {status, out.str(), err.str()};
-  }
+  CliRun Cli(std::vector<std::string> args) { return test::RunCliOn(dir.path(), std::move(args), clock); }
   TempDir dir;
   FixedClock clock;
 };

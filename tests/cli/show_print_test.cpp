@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/cli.h"
 #include "core/data/player_file.h"
 #include "core/data/rating_stats_file.h"
@@ -11,10 +12,7 @@
 namespace hrs {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+using test::CliRun;
 
 // A saved club of three rated players and one deleted one.
 struct SavedListsClub : test::ListsClub {
@@ -26,12 +24,7 @@ struct SavedListsClub : test::ListsClub {
     History(2, {1540, 1550});
     SaveAll();
   }
-  CliRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", dir.path().string()});
-    std::ostringstream out, err;
-    const int status = cli::RunCli(args, out, err, clock);
-    return {status, out.str(), err.str()};
-  }
+  CliRun Cli(std::vector<std::string> args) { return test::RunCliOn(dir.path(), std::move(args), clock); }
 };
 
 TEST(ShowCommand, ScreenListsHeaderFirstAndTheGridWithTabs) {

@@ -2,24 +2,17 @@
 
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/cli.h"
 #include "core/utilities/util_club.h"
 
 namespace hrs {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
+using test::CliRun;
 
 struct CliClub : test::UtilClub {
-  CliRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", dir.path().string()});
-    std::ostringstream out, err;
-    const int status = cli::RunCli(args, out, err, clock);
-    return {status, out.str(), err.str()};
-  }
+  CliRun Cli(std::vector<std::string> args) { return test::RunCliOn(dir.path(), std::move(args), clock); }
 };
 
 TEST(UtilitiesCommands, SearchAndResults) {

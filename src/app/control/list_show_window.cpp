@@ -15,8 +15,8 @@
 namespace hrs::app {
 
 namespace {
-constexpr int WidthTwips = 3600;
-constexpr int HeightTwips = 4695;
+constexpr int ListShowWidthTwips = 3600;
+constexpr int ListShowHeightTwips = 4695;
 constexpr int ListShorterTwips = 600;
 }  // namespace
 
@@ -50,7 +50,7 @@ QSize ListShowWindow::sizeHint() const {
   // Wide enough for its whole caption beside the title bar's icon and buttons.
   const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
   const int forCaption = title.horizontalAdvance(windowTitle()) + 4 * title.height() + 40;
-  return {std::max(TwipsToPixels(WidthTwips), forCaption), TwipsToPixels(HeightTwips)};
+  return {std::max(TwipsToPixels(ListShowWidthTwips), forCaption), TwipsToPixels(ListShowHeightTwips)};
 }
 
 void ListShowWindow::resizeEvent(QResizeEvent* e) {

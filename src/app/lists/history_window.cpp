@@ -20,8 +20,8 @@
 namespace hrs::app {
 
 namespace {
-constexpr int WidthTwips = 9160;
-constexpr int HeightTwips = 6600;
+constexpr int HistoryGridWidthTwips = 9160;
+constexpr int HistoryGridHeightTwips = 6600;
 }  // namespace
 
 HistoryWindow::HistoryWindow(QWidget* parent) : QWidget(parent) {
@@ -55,7 +55,9 @@ HistoryWindow::HistoryWindow(QWidget* parent) : QWidget(parent) {
   });
 }
 
-QSize HistoryWindow::sizeHint() const { return {TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips)}; }
+QSize HistoryWindow::sizeHint() const {
+  return {TwipsToPixels(HistoryGridWidthTwips), TwipsToPixels(HistoryGridHeightTwips)};
+}
 
 void HistoryWindow::Fill(const HistoryGrid& grid) {
   shown_ = grid;

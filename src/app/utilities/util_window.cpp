@@ -27,8 +27,8 @@ namespace hrs::app {
 
 namespace {
 
-constexpr int WidthTwips = 8745;
-constexpr int HeightTwips = 6615;
+constexpr int UtilWidthTwips = 8745;
+constexpr int UtilHeightTwips = 6615;
 
 }  // namespace
 
@@ -143,7 +143,7 @@ UtilWindow::UtilWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
 }
 
 QSize UtilWindow::sizeHint() const {
-  return QSize(TwipsToPixels(WidthTwips), TwipsToPixels(HeightTwips)).expandedTo(minimumSizeHint());
+  return QSize(TwipsToPixels(UtilWidthTwips), TwipsToPixels(UtilHeightTwips)).expandedTo(minimumSizeHint());
 }
 
 bool UtilWindow::eventFilter(QObject* watched, QEvent* e) {

@@ -2,15 +2,12 @@
 
 #include "control_club.h"
 #include "core/control/keyboard_entry.h"
+#include "support/list_lines.h"
 
 namespace hrs::test {
 namespace {
 
-std::vector<std::string> Lines(const ListBox& list) {
-  std::vector<std::string> out;
-  for (const auto& item : list.lines) out.push_back(item.line);
-  return out;
-}
+using test::Lines;
 
 // Three active players, a deleted one and one with a long name.
 struct FormClub : ControlClub {

@@ -6,15 +6,12 @@
 #include "core/control/result_overview.h"
 #include "core/data/month_file.h"
 #include "core/data/setup_file.h"
+#include "support/list_lines.h"
 
 namespace hrs::test {
 namespace {
 
-std::vector<std::string> Lines(const ListBox& list) {
-  std::vector<std::string> out;
-  for (const auto& item : list.lines) out.push_back(item.line);
-  return out;
-}
+using test::Lines;
 
 // Two players; June has a tournament (the 14th) and two typed results.
 struct OverviewClub : ControlClub {

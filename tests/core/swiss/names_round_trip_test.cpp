@@ -7,15 +7,12 @@
 #include "core/swiss/turn_lines.h"
 #include "core/swiss/workfile.h"
 #include "core/text/code_page.h"
+#include "support/list_lines.h"
 
 namespace hrs::test {
 namespace {
 
-std::vector<std::string> Lines(const ListBox& list) {
-  std::vector<std::string> out;
-  for (const auto& item : list.lines) out.push_back(item.line);
-  return out;
-}
+using test::Lines;
 
 // The companion program writes its participants in the Windows code page;
 // a club's players live in UTF-8; what it reads back is in its code page again.

@@ -7,7 +7,7 @@
 namespace hrs::test {
 namespace {
 
-using Lines = std::vector<std::string>;
+using Strings = std::vector<std::string>;
 
 std::string NameCell(const TurnForm& form, int row) { return form.Grid1.rows[static_cast<size_t>(row)].cells[1]; }
 
@@ -35,7 +35,7 @@ TEST(TurnForm, AddingAndRemovingPlayers) {
   SwissClub club;
   club.Open();
   club.Add({2, 0, 3});  // Eva Gran is not rated: the button leaves her
-  EXPECT_EQ(club.Lines(club.form.List1), (Lines{"Anna Berg                  1", "Cecilia Ek                 3"}));
+  EXPECT_EQ(club.Lines(club.form.List1), (Strings{"Anna Berg                  1", "Cecilia Ek                 3"}));
   EXPECT_EQ(NameCell(club.form, 0), "");
   EXPECT_EQ(NameCell(club.form, 3), "Eva Gran");
   EXPECT_EQ(club.form.Text4.text, "2");
@@ -48,14 +48,14 @@ TEST(TurnForm, AddingAndRemovingPlayers) {
   // The right button takes unrated players and highlights the last added.
   Grid1SelectionChange(club.form, {3, 1});
   Grid1RightClick(club.form, club.db);
-  EXPECT_EQ(club.Lines(club.form.List1), (Lines{"Anna Berg                  1", "Bo Lund                    2",
-                                                "Cecilia Ek                 3", "Eva Gran                   6"}));
+  EXPECT_EQ(club.Lines(club.form.List1), (Strings{"Anna Berg                  1", "Bo Lund                    2",
+                                                  "Cecilia Ek                 3", "Eva Gran                   6"}));
   EXPECT_EQ(club.form.List1.selected, std::vector<int>{3});
   EXPECT_EQ(club.form.List1.lines[3].value, 6);
 
   List1SelectionChange(club.form, {0, 3});
   Command2Click(club.form, club.db);
-  EXPECT_EQ(club.Lines(club.form.List1), (Lines{"Bo Lund                    2", "Cecilia Ek                 3"}));
+  EXPECT_EQ(club.Lines(club.form.List1), (Strings{"Bo Lund                    2", "Cecilia Ek                 3"}));
   EXPECT_EQ(NameCell(club.form, 0), "Anna Berg");
   EXPECT_EQ(NameCell(club.form, 3), "Eva Gran");
   EXPECT_EQ(club.form.Text4.text, "2");
@@ -88,7 +88,8 @@ TEST(TurnForm, AddSlotsChecksItsFields) {
   Text2Change(club.form, "2");
   Text3Change(club.form, "Guest \"B\"");
   Command8Click(club.form);
-  EXPECT_EQ(club.Lines(club.form.List2), (Lines{"Guest 'B'                       0", "Guest 'B'                       0"}));
+  EXPECT_EQ(club.Lines(club.form.List2),
+            (Strings{"Guest 'B'                       0", "Guest 'B'                       0"}));
   EXPECT_EQ(club.form.Text2.text, "0");
   EXPECT_EQ(club.form.Text3.text, "");
   EXPECT_EQ(club.form.Text1.text, "3");
@@ -131,7 +132,7 @@ TEST(TurnForm, SaveAndLoadTheWorkfile) {
   SwissClub club;
   club.Open();
   Command4Click(club.form, club.db, club.dialogs);
-  EXPECT_EQ(club.dialogs.Messages(), Lines{"Nothing to save"});
+  EXPECT_EQ(club.dialogs.Messages(), Strings{"Nothing to save"});
 
   club.Add({0, 4});
   Text2Change(club.form, "1");
@@ -143,7 +144,7 @@ TEST(TurnForm, SaveAndLoadTheWorkfile) {
   Command4Click(club.form, club.db, club.dialogs);
   EXPECT_EQ(club.dir.Read("winter.wrk"),
             "\"Anna Berg                  1\"\r\n\"Zed Young                  5\"\r\n\"Reserved                        0\"\r\n");
-  EXPECT_EQ(club.dialogs.Messages(), Lines{"Selected players saved as " + path});
+  EXPECT_EQ(club.dialogs.Messages(), Strings{"Selected players saved as " + path});
   EXPECT_EQ(club.form.caption, "Players for QTP Tournament - " + path);
   EXPECT_EQ(club.form.Label1.caption,
             "Please choose a temporary directory when saving your provisory file of pre-registered players");
@@ -154,8 +155,8 @@ TEST(TurnForm, SaveAndLoadTheWorkfile) {
   club.form = TurnForm{};
   club.dialogs.Clear();
   club.Open();
-  EXPECT_EQ(club.Lines(club.form.List1), (Lines{"Anna Berg                  1", "Zed Young                  5"}));
-  EXPECT_EQ(club.Lines(club.form.List2), Lines{"Reserved                        0"});
+  EXPECT_EQ(club.Lines(club.form.List1), (Strings{"Anna Berg                  1", "Zed Young                  5"}));
+  EXPECT_EQ(club.Lines(club.form.List2), Strings{"Reserved                        0"});
   EXPECT_EQ(NameCell(club.form, 4), "");
   EXPECT_EQ(club.form.Text1.text, "3");
   EXPECT_EQ(club.dialogs.Messages().back(),
@@ -165,7 +166,7 @@ TEST(TurnForm, SaveAndLoadTheWorkfile) {
   club.dialogs.Clear();
   club.dialogs.FileAnswer(std::nullopt);
   Command7Click(club.form, club.db, club.dialogs);
-  EXPECT_EQ(club.dialogs.Messages(), Lines{"Selected players will be erased\rProceed?"});
+  EXPECT_EQ(club.dialogs.Messages(), Strings{"Selected players will be erased\rProceed?"});
   EXPECT_EQ(club.db.setup.PreRegFile.str(), path);
   EXPECT_EQ(club.form.List1.lines.size(), 2u);
 }
@@ -191,7 +192,7 @@ TEST(TurnForm, BadWorkfilesChangeNothing) {
     Command7Click(club.form, club.db, club.dialogs);
     const std::string said = club.dialogs.Messages().back();
     EXPECT_NE(said.find(c.message), std::string::npos) << said;
-    EXPECT_EQ(club.Lines(club.form.List1), Lines{"Cecilia Ek                 3"});
+    EXPECT_EQ(club.Lines(club.form.List1), Strings{"Cecilia Ek                 3"});
     EXPECT_TRUE(club.db.setup.PreRegFile.str().empty());
     EXPECT_FALSE(club.dir.Exists("rfast.hrs"));
   }
@@ -207,7 +208,7 @@ TEST(TurnForm, ExportTakesOutOfTheListWhatIsNotExported) {
   Command5Click(club.form, club.db, club.dialogs);
   EXPECT_EQ(club.ReadQtp("WINTdelt.pre"), "\"Anna Berg\",1600,1,12345,0\r\n");
   EXPECT_EQ(club.dialogs.Messages().back(), "1 players for tournament WINT\rsuccessfully pre-registered.");
-  EXPECT_EQ(club.Lines(club.form.List1), Lines{"Anna Berg                  1"});
+  EXPECT_EQ(club.Lines(club.form.List1), Strings{"Anna Berg                  1"});
   EXPECT_EQ(NameCell(club.form, 1), "Bo Lund");
   EXPECT_EQ(club.form.Text4.text, "1");
 }

@@ -4,15 +4,12 @@
 #include "core/utilities/player_search.h"
 #include "core/utilities/rating_adjustments.h"
 #include "core/utilities/util_club.h"
+#include "support/list_lines.h"
 
 namespace hrs {
 namespace {
 
-std::vector<std::string> Lines(const ListBox& list) {
-  std::vector<std::string> out;
-  for (const auto& item : list.lines) out.push_back(item.line);
-  return out;
-}
+using test::Lines;
 
 TEST(PlayerSearch, NamesWithoutRegardToCaseAndMembershipNumbersAnywhere) {
   test::UtilClub club;
