@@ -26,11 +26,16 @@ fs::path OldName(const fs::path& path) {
   return old.replace_extension(".old");
 }
 
-// The copy of a file kept under another name, when the file is there.
-void CopyIfThere(const DataLocation& where, const std::string& from, const std::string& to, FileChange& change) {
+// The copy of a file kept under another name, when the file is there. One
+// that is there but cannot be read stops the change: its .old copy would be
+// missing while the file itself is replaced.
+Failure CopyIfThere(const DataLocation& where, const std::string& from, const std::string& to, FileChange& change) {
   const fs::path source = where.DataPath(from);
-  if (!FileExists(source)) return;
-  if (auto bytes = ReadWholeFile(source)) change.rewrites.push_back({where.DataPath(to), std::move(*bytes)});
+  if (!FileExists(source)) return std::nullopt;
+  auto bytes = ReadWholeFile(source);
+  if (!bytes) return "Cannot read " + source.filename().string();
+  change.rewrites.push_back({where.DataPath(to), std::move(*bytes)});
+  return std::nullopt;
 }
 
 void RenameToOld(const DataLocation& where, const std::string& name, FileChange& change) {
@@ -109,9 +114,9 @@ bool ChangeRatingsToDefault(Database& db, Dialogs& dialogs, const Clock& clock) 
   if (players.PlayerCount > PlayerCapacity) players.PlayerCount = PlayerCapacity;
   const std::string playerBytes = PlayerFileBytes(players);
   FileChange change;
-  CopyIfThere(where, PlayerFile, "player" + yyyy + ".old", change);
-  CopyIfThere(where, StatFile, "ratstat" + yyyy + ".old", change);
-  CopyIfThere(where, RegistryFileName(year), "qtpr" + yyyy + ".old", change);
+  Failure error = CopyIfThere(where, PlayerFile, "player" + yyyy + ".old", change);
+  if (!error) error = CopyIfThere(where, StatFile, "ratstat" + yyyy + ".old", change);
+  if (!error) error = CopyIfThere(where, RegistryFileName(year), "qtpr" + yyyy + ".old", change);
   change.rewrites.push_back({where.DataPath(PlayerFile), playerBytes});
   if (players.PlayerCount > 0)
     change.rewrites.push_back({where.DataPath(StatFile), RatingStatsBytes(stats, players.PlayerCount)});
@@ -119,7 +124,8 @@ bool ChangeRatingsToDefault(Database& db, Dialogs& dialogs, const Clock& clock) 
   change.rewrites.push_back({where.DataPath(SetupFile), SetupFileBytes(setup)});
   for (int m = 1; m <= 12; ++m) RenameToOld(where, MonthFileName(year, m), change);
   RenameToOld(where, RankFile, change);
-  if (auto error = ChangeFilesTogether(change)) {
+  if (!error) error = ChangeFilesTogether(change);
+  if (error) {
     dialogs.Beep();
     dialogs.Message("The ratings could not be changed to the default; nothing has been changed.\r" + *error + "\r" +
                         BackupLine(backup),
