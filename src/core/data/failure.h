@@ -13,7 +13,9 @@ class [[nodiscard]] Failure : public std::optional<std::string> {
   Failure(std::optional<std::string> why) : std::optional<std::string>(std::move(why)) {}
 };
 
-// The one way to leave a Failure unread; the call site says why.
+// The one way to leave a failure unread; the call site says why. The bool
+// form is for the saves that tell the operator themselves and return false.
 inline void GoOnPast(const Failure&) {}
+inline void GoOnPast(bool) {}
 
 }  // namespace hrs

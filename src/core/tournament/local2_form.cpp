@@ -37,9 +37,10 @@ void Local2FormActivate(Local2Form& form) {
 
 void RunStandings(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs) {
   t.header.TwoOneOption = static_cast<int16_t>(form.Check2.value ? 1 : 0);
-  SaveHeaderFile(db.location, t, dialogs);
+  // The automatic saves tell a failure themselves; the next change writes again.
+  GoOnPast(SaveHeaderFile(db.location, t, dialogs));
   ComputeStandings(t);
-  SaveGroupFile(db.location, t, dialogs);
+  GoOnPast(SaveGroupFile(db.location, t, dialogs));
 }
 
 void lt2mnu_rrClick(Local2Form& form, SmallTournament& t, const Database& db, Dialogs& dialogs) {
@@ -101,7 +102,7 @@ void Command1Click(Local2Form& form, SmallTournament& t, const Database& db, Dia
               line.line.substr(4);
   form.List1.listIndex = static_cast<int>(index);
   form.List1.selected = {static_cast<int>(index)};
-  SaveMatchFile(db.location, t, dialogs);
+  GoOnPast(SaveMatchFile(db.location, t, dialogs));  // told; the next result writes again
   ClearFields(form);
   form.focus = "Text1";
 }

@@ -49,10 +49,14 @@ bool MakeSanctioned(Local2Form& form, SmallTournament& t, const Database& db, Di
   form.FillList1();
   const auto id = dialogs.Input("Please enter Event Id", "Sanctioned ?", "");
   if (!id || id->empty()) return false;
+  // Sanctioned only when the header file keeps it: otherwise the next load
+  // would ask for the Event Id again and the files would go out twice.
+  const TournamentHeader before = t.header;
   t.header.Sanctioned = 1;
   t.header.EventId = SafeFileText(FirstChars(*id, EventIdLength));
-  SaveHeaderFile(db.location, t, dialogs);
-  return true;
+  if (SaveHeaderFile(db.location, t, dialogs)) return true;
+  t.header = before;
+  return false;
 }
 
 // The printer dialog; the reports print in Courier 10.

@@ -129,8 +129,9 @@ void Command3Click(Local2Form& form, SmallTournament& t, const Database& db, Dia
   form.view = Local2Form::View::Pairing;
   form.qualificationMode = false;
   form.FillList1(PairingLines(seeding));
-  SaveSeedingFile(db.location, t, seeding, dialogs);
-  SaveBracketFile(db.location, t, dialogs);
+  // The automatic saves tell a failure themselves; the next change writes again.
+  GoOnPast(SaveSeedingFile(db.location, t, seeding, dialogs));
+  GoOnPast(SaveBracketFile(db.location, t, dialogs));
   form.Command3.visible = form.Check1.visible = false;
 }
 
@@ -210,7 +211,7 @@ void PlayoffEnter(Local2Form& form, SmallTournament& t, const Database& db, Dial
       break;
     }
   }
-  SaveBracketFile(db.location, t, dialogs);
+  GoOnPast(SaveBracketFile(db.location, t, dialogs));  // told; the next result writes again
   ClearFields(form);
   form.focus = "Text1";
 }

@@ -252,7 +252,9 @@ void ltmnu_matchClick(LocalForm& form, SmallTournament& t, const Database& db, D
       next.header.TwoOneOption = 1;
   }
   t = std::move(next);
-  WriteNewTournament(db.location, t, dialogs);
+  // A file not written has been told; the tournament goes on from memory and
+  // its next change writes the files again.
+  GoOnPast(WriteNewTournament(db.location, t, dialogs));
   t.matchProgram = true;
   form.openLocal2 = true;
 }

@@ -81,8 +81,9 @@ bool ReadBracketFile(std::string_view bytes, int& playoffSize, PlayoffTable& tab
 std::string SeedingFileBytes(const Seeding& seeding);
 std::optional<Seeding> ReadSeedingFile(std::string_view bytes);
 
-bool SaveBracketFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
-bool SaveSeedingFile(const DataLocation& where, const SmallTournament& t, const Seeding& seeding, Dialogs& dialogs);
+[[nodiscard]] bool SaveBracketFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
+[[nodiscard]] bool SaveSeedingFile(const DataLocation& where, const SmallTournament& t, const Seeding& seeding,
+                                   Dialogs& dialogs);
 // Reads the bracket file into t; false when it is missing or unreadable.
 bool LoadBracket(const DataLocation& where, SmallTournament& t);
 std::optional<Seeding> LoadSeeding(const DataLocation& where, const std::string& base);

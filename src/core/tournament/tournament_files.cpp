@@ -133,16 +133,17 @@ bool SaveMatchFile(const DataLocation& where, const SmallTournament& t, Dialogs&
   return SaveTournamentFile(where, TournamentFileName(t.base, MatchSuffix), MatchFileBytes(t.matches), dialogs);
 }
 
-void WriteNewTournament(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs) {
+bool WriteNewTournament(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs) {
   const auto kept = DeleteTournamentFiles(where, t.base);
   for (const std::string& name : kept) {
     dialogs.Beep();
     dialogs.Message("The file " + name + " of an earlier tournament of today could not be removed.", Buttons::Ok,
                     Icon::Warning);
   }
-  SaveMatchFile(where, t, dialogs);
-  SaveGroupFile(where, t, dialogs);
-  SaveHeaderFile(where, t, dialogs);
+  const bool match = SaveMatchFile(where, t, dialogs);
+  const bool group = SaveGroupFile(where, t, dialogs);
+  const bool header = SaveHeaderFile(where, t, dialogs);
+  return match && group && header;
 }
 
 std::vector<std::string> TournamentList(const DataLocation& where) {

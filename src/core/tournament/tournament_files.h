@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/data/data_location.h"
+#include "core/data/failure.h"
 #include "core/tournament/tournament_tables.h"
 
 namespace hrs {
@@ -34,18 +35,20 @@ bool ReadGroupFile(std::string_view bytes, int groups, GroupSizes& sizes, GroupT
 // The automatic saves. When a file cannot be written the operator is told
 // at once, naming the file; the tournament in memory stays as it is and the
 // next change writes the file again. True when written.
-bool SaveHeaderFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
-bool SaveGroupFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
-bool SaveMatchFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
+[[nodiscard]] bool SaveHeaderFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
+[[nodiscard]] bool SaveGroupFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
+[[nodiscard]] bool SaveMatchFile(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
 // Any file of the tournament, named in the data directory, saved so.
-bool SaveTournamentFile(const DataLocation& where, const std::string& name, const std::string& bytes,
-                        Dialogs& dialogs);
+[[nodiscard]] bool SaveTournamentFile(const DataLocation& where, const std::string& name, const std::string& bytes,
+                                      Dialogs& dialogs);
 
 // The files of a new match program. An earlier tournament of the same day
 // loses all its files first (its playoff would otherwise pass for this
 // one's), and the header comes last: a tournament in the list always has
-// its match and group files, whenever the program is stopped.
-void WriteNewTournament(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
+// its match and group files, whenever the program is stopped. A file that
+// fails is told and the others are still written, so the tournament stays
+// in the list to be loaded. True when all three were written.
+[[nodiscard]] bool WriteNewTournament(const DataLocation& where, const SmallTournament& t, Dialogs& dialogs);
 
 // The message of a save that failed.
 std::string SaveFailedText(const std::string& fileName, const std::string& reason);

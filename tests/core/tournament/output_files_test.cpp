@@ -94,6 +94,21 @@ TEST(OutputFiles, PlayoffLinesFollowAndNineNineIsLeftOut) {
   EXPECT_EQ(club.Report().back(), "4,10001,10004,\" \"");  // round-robin rounds + 1
 }
 
+TEST(OutputFiles, NotSanctionedWhenTheHeaderFileCannotKeepIt) {
+  OutputClub club;
+  const auto header = club.db.location.DataPath(club.t.base + "fast");
+  std::filesystem::remove(header);
+  std::filesystem::create_directories(header / "in-the-way");
+  club.dialogs.Answer(Answer::Yes);
+  club.dialogs.InputAnswer("EV-1");
+  lt2mnu_sfClick(club.l2, club.t, club.db, club.dialogs);
+  EXPECT_EQ(club.t.header.Sanctioned, 0);
+  EXPECT_EQ(club.t.header.EventId, "");
+  EXPECT_EQ(club.dialogs.Messages().back().rfind("The tournament file " + club.t.base + "fast could not be saved.", 0),
+            0u);
+  EXPECT_FALSE(std::filesystem::exists(club.db.location.driveA / ("TRP_" + club.t.base + ".TXT")));
+}
+
 TEST(OutputFiles, SanctionedReportingAsksChecksAndWritesDriveA) {
   OutputClub club;
   club.db.players[3].MbShipNo = 999999;
