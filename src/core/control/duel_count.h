@@ -19,7 +19,7 @@ long long CountDuelsInBase(const Database& db, const Clock& clock);
 
 // Counts, keeps the count as LatestCount and saves the setup; the reason
 // when the setup could not be saved (the count is kept in memory all the same).
-struct DuelCountOutcome {
+struct [[nodiscard]] DuelCountOutcome {
   long long total = 0;
   std::optional<std::string> saveError;
 };

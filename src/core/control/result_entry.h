@@ -16,7 +16,7 @@ struct ResultEntry {
 
 enum class EntryField { None, Year, Month, Day, Winner, Loser };
 
-struct ResultEntryOutcome {
+struct [[nodiscard]] ResultEntryOutcome {
   enum class Kind {
     Saved,      // appended to the month file
     Refused,    // at `field`, which gets the focus

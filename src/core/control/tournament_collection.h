@@ -29,7 +29,7 @@ struct NewParticipant {
   std::string name;
   int32_t mbShipNo = 0;
 };
-struct AddedPlayers {
+struct [[nodiscard]] AddedPlayers {
   std::vector<int> sysIds;       // the new players' Sys Ids
   std::vector<size_t> refused;   // indexes of those whose membership number is held already
   std::optional<std::string> error;  // the files could not be written: nobody was added

@@ -39,7 +39,7 @@ std::string RegistryWithName(const std::optional<std::string>& registryBytes, co
 // `name` in the registry of `year`, both together: whatever fails, the file
 // is as it was and the registry too, or the file is validated and
 // registered. The reason on failure.
-struct RegisteredTournament {
+struct [[nodiscard]] RegisteredTournament {
   std::optional<std::string> error;
   int bypassed = 0;
   bool firstRegistration = false;  // the registry held no tournament before

@@ -20,7 +20,7 @@ using SetupFields = std::array<std::string, SetupFieldCount>;
 // The fields filled from the record.
 SetupFields SetupFieldsFrom(const SetupRecord& setup);
 
-struct SetupSaveOutcome {
+struct [[nodiscard]] SetupSaveOutcome {
   bool saved = false;  // the setup file was written and "Setup saved" shown
   int focus = 0;       // 1..10: the Text field to give the focus to; 0 none
 };
