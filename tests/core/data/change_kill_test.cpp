@@ -42,16 +42,6 @@ Files Snap(const fs::path& dir) {
   return out;
 }
 
-void Prepare(test::RatingClub& club) {
-  ASSERT_FALSE(SaveSetup(club.db.location, club.db.setup));
-  ASSERT_FALSE(SavePlayersAndStatistics(club.db.location, club.db.players, club.db.stats));
-  club.Result(3, 5, "1", "2");
-  club.Result(3, 6, "2", "1", "X");
-  club.Registry({"RQTP0001.DAT"});
-  club.dir.Write("RQTP0001.DAT", "\"kontrol\"\r\n\"19970301\"\r\n1,2,1,2,\" \"\r\n");
-  club.dir.Write("orank.hrs", "#1997-01-01 10:00:00#\r\n1\r\n2\r\n");
-}
-
 // Each operation that changes several files, failing at each of its steps
 // and killed at each of them: after the next run the files are all as before
 // or all as after, nothing of ours is left, and a backup folder is complete
@@ -87,7 +77,7 @@ TEST(ChangeKills, EveryStepOfEveryChangeLeavesTheFilesBeforeOrAfter) {
   int pairs = 0;
   for (const auto& [what, op] : ops) {
     test::RatingClub reference({1600, 1500});
-    Prepare(reference);
+    reference.SaveWithMonthTournamentAndSnapshot();
     const Files before = Snap(reference.dir.path());
     FailWriteStepForTest(0);
     op(reference);
@@ -97,7 +87,7 @@ TEST(ChangeKills, EveryStepOfEveryChangeLeavesTheFilesBeforeOrAfter) {
     for (int step = 1; step <= steps; ++step) {
       for (const bool kill : {false, true}) {
         test::RatingClub club({1600, 1500});
-        Prepare(club);
+        club.SaveWithMonthTournamentAndSnapshot();
         if (kill) {
           const pid_t child = ::fork();
           ASSERT_GE(child, 0);

@@ -76,13 +76,7 @@ TEST(WriteFaults, EveryRewriteAndAppendFailingAtEveryStepLosesNothing) {
   for (const auto& [what, op] : ops) {
     for (int step = 1;; ++step) {
       test::RatingClub club({1600, 1500});
-      ASSERT_FALSE(SaveSetup(club.db.location, club.db.setup));
-      ASSERT_FALSE(SavePlayersAndStatistics(club.db.location, club.db.players, club.db.stats));
-      club.Result(3, 5, "1", "2");
-      club.Result(3, 6, "2", "1", "X");
-      club.Registry({"RQTP0001.DAT"});
-      club.dir.Write("RQTP0001.DAT", "\"kontrol\"\r\n\"19970301\"\r\n1,2,1,2,\" \"\r\n");
-      club.dir.Write("orank.hrs", "#1997-01-01 10:00:00#\r\n1\r\n2\r\n");
+      club.SaveWithMonthTournamentAndSnapshot();
       club.dir.Write("player1997.hrs", club.dir.Read("player.hrs"));
       club.dir.Write(ArrangementFile, "");
       const auto before = Snapshot(club.dir);

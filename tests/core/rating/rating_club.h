@@ -29,6 +29,17 @@ struct RatingClub : TestClub {
     dir.Write(RegistryFileName(1997), bytes);
   }
 
+  // Saved, with two March results, a registered tournament file and a
+  // ranking snapshot: every file the changes of several files touch.
+  void SaveWithMonthTournamentAndSnapshot() {
+    SaveAll();
+    Result(3, 5, "1", "2");
+    Result(3, 6, "2", "1", "X");
+    Registry({"RQTP0001.DAT"});
+    dir.Write("RQTP0001.DAT", "\"kontrol\"\r\n\"19970301\"\r\n1,2,1,2,\" \"\r\n");
+    dir.Write("orank.hrs", "#1997-01-01 10:00:00#\r\n1\r\n2\r\n");
+  }
+
   CalculationOutcome Run(int from = 1, int to = 12, MonthReading reading = MonthReading::Fast) {
     return CalculateRatings(db, from, to, dialogs, clock, {}, reading);
   }
