@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/data/player_file.h"
+#include "core/text/characters.h"
 
 namespace hrs {
 
@@ -104,14 +105,6 @@ int PlaceLine(PlayerForm& f, const Database& db, int sysId) {
 void KeepInView(PlayerForm& f, int index) {
   if (index < f.List1.topIndex) f.List1.topIndex = index;
   else if (index >= f.List1.topIndex + PlayerListRows) f.List1.topIndex = index - PlayerListRows + 1;
-}
-
-bool StartsWithNoCase(const std::string& line, const std::string& start) {
-  if (start.size() > line.size()) return false;
-  for (size_t i = 0; i < start.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(line[i])) != std::tolower(static_cast<unsigned char>(start[i])))
-      return false;
-  return true;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "core/shell/alpha_search.h"
 
 #include "core/control/control_centre_form.h"
-#include "core/text/numeric.h"
+#include "core/text/characters.h"
 
 namespace hrs {
 
@@ -10,7 +10,7 @@ void AlphaSearchSelect(ListBox& list, const std::string& text, size_t offset) {
   if (text.empty()) return;
   for (size_t i = 0; i < list.lines.size(); ++i) {
     const std::string& line = list.lines[i].line;
-    if (line.size() >= offset && EqualsNoCase(std::string_view(line).substr(offset, text.size()), text))
+    if (line.size() >= offset && StartsWithNoCase(std::string_view(line).substr(offset), text))
       list.selected.push_back(static_cast<int>(i));
   }
   if (!list.selected.empty()) {

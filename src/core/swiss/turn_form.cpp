@@ -7,6 +7,7 @@
 #include "core/data/setup_file.h"
 #include "core/swiss/export_tournament.h"
 #include "core/swiss/workfile.h"
+#include "core/text/characters.h"
 #include "core/text/numeric.h"
 
 namespace hrs {
@@ -230,7 +231,7 @@ void Text3Change(TurnForm& form, const std::string& text) {
   int first = -1, last = -1;
   for (int r = 0; r < static_cast<int>(grid.rows.size()); ++r) {
     const std::string& name = grid.rows[static_cast<size_t>(r)].cells[GridNameColumn];
-    if (!EqualsNoCase(std::string_view(name).substr(0, text.size()), text)) continue;
+    if (!StartsWithNoCase(name, text)) continue;
     if (first < 0) first = r;
     last = r;
   }

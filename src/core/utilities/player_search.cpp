@@ -5,17 +5,6 @@
 
 namespace hrs {
 
-namespace {
-
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
-}  // namespace
-
 std::string SearchLine(int sysId, const PlayerRecord& p) {
   return RightAlign(sysId, 4) + " " + FitLeft(p.Name.str(), 28) + RightAlign(p.Rating, 5) + RightAlign(p.MbShipNo, 8);
 }
@@ -25,11 +14,11 @@ std::string DeletedPlayerLine(int sysId, const PlayerRecord& p) {
 }
 
 std::vector<SortedList::Item> SearchPlayers(const PlayerTable& players, const std::string& text) {
-  const std::string wanted = Lower(text);
+  const std::string wanted = FoldCase(text);
   std::vector<SortedList::Item> hits;
   for (int id = 1; id <= players.PlayerCount; ++id) {
     const PlayerRecord& p = players[id];
-    if (Lower(p.Name.str()).find(wanted) != std::string::npos ||
+    if (FoldCase(p.Name.str()).find(wanted) != std::string::npos ||
         std::to_string(p.MbShipNo).find(wanted) != std::string::npos)
       hits.push_back({SearchLine(id, p), id});
   }

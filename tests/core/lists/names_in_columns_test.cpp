@@ -10,6 +10,7 @@
 #include "core/lists/rating_history.h"
 #include "core/players/player_lines.h"
 #include "core/rating/calc_ranking.h"
+#include "core/shell/alpha_search.h"
 #include "core/swiss/companion_files.h"
 #include "core/swiss/turn_lines.h"
 #include "core/text/characters.h"
@@ -170,6 +171,18 @@ TEST(NamesInColumns, EveryListAndPrintoutKeepsItsColumnsForAnyLetters) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(mapped, expected);
   }
+}
+
+TEST(NamesInColumns, SearchesFindANameTypedInTheOtherCase) {
+  test::ListsClub club;
+  for (const std::string& name : Names) club.Add(name, 1500, 0, 0, 0);
+  EXPECT_EQ(Lines(SearchPlayers(club.db.players, "BJØRN")).size(), 2u);
+  EXPECT_EQ(Lines(SearchPlayers(club.db.players, "łukasz")).size(), 1u);
+  ListBox list;
+  for (const auto& item : PlayersByName(club.db.players)) list.lines.push_back(item);
+  AlphaSearchSelect(list, "åSE", 0);
+  ASSERT_EQ(list.selected.size(), 2u);
+  EXPECT_EQ(list.lines[static_cast<size_t>(list.selected[0])].line.substr(0, 4), "Åse");
 }
 
 TEST(NamesInColumns, TheNameViewOfTheControlCentre) {

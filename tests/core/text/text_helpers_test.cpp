@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text/align.h"
+#include "core/text/characters.h"
 #include "core/text/numeric.h"
 #include "core/text/rounding.h"
 #include "core/text/sorted_list.h"
@@ -24,6 +25,26 @@ TEST(Numeric, SignAndDigitsTrimmedAndAPointOnlyWhereAllowed) {
   EXPECT_EQ(LeadingNumber("12abc"), 12);
   EXPECT_EQ(LeadingNumber(""), 0);
   EXPECT_EQ(LeadingNumber("abc"), 0);
+}
+
+TEST(FoldCase, AccentedLettersMeetTheirOtherCaseAndKeepTheirBytes) {
+  const struct {
+    const char *text, *folded;
+  } cases[] = {
+      {"ÅSE BJØRNSTAD-LØVÅS", "åse bjørnstad-løvås"},
+      {"ŁUKASZ WRÓBEL", "łukasz wróbel"},
+      {"ŽŸĲŇŊ", "žÿĳňŋ"},
+      {"× ß ſ İ ı ĸ", "× ß ſ İ ı ĸ"},  // no other case of the same length
+      {"a\xC3 \xC3", "a\xC3 \xC3"},    // a lead byte without its second byte
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FoldCase(c.text), c.folded) << c.text;
+    EXPECT_EQ(FoldCase(c.text).size(), std::string(c.text).size()) << c.text;
+  }
+  EXPECT_TRUE(StartsWithNoCase("Søren Ærø", "SØR"));
+  EXPECT_FALSE(StartsWithNoCase("Sø", "SØREN"));
+  EXPECT_TRUE(ContainsNoCase("Åse Bjørnstad-Løvås", "LØVÅS"));
+  EXPECT_FALSE(ContainsNoCase("Anders Berg", "ø"));
 }
 
 TEST(Align, ColumnsKeepWideValuesWhole) {
