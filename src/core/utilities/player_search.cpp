@@ -14,12 +14,10 @@ std::string DeletedPlayerLine(int sysId, const PlayerRecord& p) {
 }
 
 std::vector<SortedList::Item> SearchPlayers(const PlayerTable& players, const std::string& text) {
-  const std::string wanted = FoldCase(text);
   std::vector<SortedList::Item> hits;
   for (int id = 1; id <= players.PlayerCount; ++id) {
     const PlayerRecord& p = players[id];
-    if (FoldCase(p.Name.str()).find(wanted) != std::string::npos ||
-        std::to_string(p.MbShipNo).find(wanted) != std::string::npos)
+    if (ContainsNoCase(p.Name.str(), text) || std::to_string(p.MbShipNo).find(text) != std::string::npos)
       hits.push_back({SearchLine(id, p), id});
   }
   SortedList sorted;
