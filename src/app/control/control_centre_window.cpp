@@ -116,7 +116,7 @@ ControlCentreWindow::ControlCentreWindow(AppContext& ctx, QWidget* parent)
   pic1_ = new QLabel(this);
   pic1_->setObjectName("Pic1");
   pic1_->setPixmap(style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(32, 32));
-  pic1_->setToolTip("Double-click to save the result");
+  pic1_->setToolTip(ToQt(ControlCentreForm::Pic1ToolTip));
   pic1_->installEventFilter(this);
 
   check1_ = new QCheckBox(this);

@@ -110,7 +110,7 @@ PlayerWindow::PlayerWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), 
   label11_ = label("Label11");
   pic1_ = label("Pic1");
   pic1_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
-  pic1_->setToolTip("There is no player with this System ID");
+  pic1_->setToolTip(ToQt(PlayerForm::Pic1ToolTip));
 
   const QFont fixed = ListFont();
   label10_->setFont(fixed);

@@ -59,6 +59,7 @@ struct ControlCentreForm {
   Button Check1{"Alpha Search"};
   Button Frame1{"Search"};
   Label Pic1;  // the save icon
+  static constexpr const char* Pic1ToolTip = "Double-click to save the result";
 
   int ListView = 0;  // what List1 shows: 1 Sys Id, 2 membership number, 3 name, 4 ranking
 

@@ -42,6 +42,7 @@ struct PlayerForm {
   Label Label10;
   Label Label11{" DblClick player to transfer to edit boxes"};
   Label Pic1;  // the Sys Id is outside the table
+  static constexpr const char* Pic1ToolTip = "There is no player with this System ID";
 
   // The field the focus moves to ("text2"); the window takes it and clears it.
   std::string focus;
