@@ -12,25 +12,11 @@
 
 #include "app/shell/mdi_form.h"
 #include "app/shell/shell_fixture.h"
+#include "app/tournament/tournament_steps.h"
 #include "core/data/file_io.h"
 
 namespace hrs::test {
 namespace {
-
-void Choose(QWidget* window, const char* item) {
-  QAction* action = window->findChild<QAction*>(item);
-  ASSERT_TRUE(action) << item;
-  ASSERT_TRUE(action->isEnabled()) << item;
-  action->trigger();
-  QApplication::processEvents();
-}
-
-void Type(QWidget* local2, const QString& match, const QString& a, const QString& b) {
-  QTest::keyClicks(Child<QLineEdit>(local2, "Text1"), match);
-  QTest::keyClicks(Child<QLineEdit>(local2, "Text2"), a);
-  QTest::keyClicks(Child<QLineEdit>(local2, "Text3"), b);
-  QTest::mouseClick(Child<QPushButton>(local2, "Command1"), Qt::LeftButton);
-}
 
 QString PdfText(const QString& path) {
   QProcess pdftotext;
@@ -46,17 +32,7 @@ TEST(TournamentPlayoff, EightPlayersToTheFinalFilesAndPrintouts) {
   f.WriteClub(8);
   ASSERT_TRUE(f.Start());
   f.window->show();
-  f.window->RunMenuItem("mnu_lt");
-  QWidget* local = f.window->FindChildWindow("dbLocal");
-  ASSERT_TRUE(local);
-  auto* selection = Child<QListWidget>(local, "SelectionList");
-  for (int row = 0; row < 8; ++row)
-    QTest::mouseClick(selection->viewport(), Qt::LeftButton, {}, selection->visualItemRect(selection->item(row)).center());
-  Choose(local, "ltmnu_grup");
-  f.dialogs.Answer(Answer::Ok);
-  f.dialogs.Answer(Answer::No);
-  Choose(local, "ltmnu_match");
-  QWidget* local2 = f.window->FindChildWindow("dbLocal2");
+  QWidget* local2 = MatchProgram(f, 8);
   ASSERT_TRUE(local2);
   auto* list = Child<QListWidget>(local2, "List1");
   ASSERT_EQ(list->count(), 12);

@@ -14,25 +14,13 @@
 
 #include "app/shell/mdi_form.h"
 #include "app/shell/shell_fixture.h"
+#include "app/tournament/tournament_steps.h"
 #include "app/tournament/local2_window.h"
 #include "app/tournament/local_window.h"
 #include "core/data/player_file.h"
 
 namespace hrs::test {
 namespace {
-
-void Click(QListWidget* list, int row) {
-  list->scrollToItem(list->item(row));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-void Choose(QWidget* window, const char* item) {
-  QAction* action = window->findChild<QAction*>(item);
-  ASSERT_TRUE(action) << item;
-  ASSERT_TRUE(action->isEnabled()) << item;
-  action->trigger();
-  QApplication::processEvents();
-}
 
 QStringList Lines(QListWidget* list) {
   QStringList out;
@@ -167,26 +155,12 @@ TEST(TournamentWindows, ListsOpenAtTheTopAndTheMembershipCheckShowsItsPlayersFir
   f.data.Write(PlayerFile, PlayerFileBytes(table));
   ASSERT_TRUE(f.Start());
   f.window->show();
-  f.window->RunMenuItem("mnu_lt");
-  QWidget* local = f.window->FindChildWindow("dbLocal");
-  ASSERT_TRUE(local);
-  auto* selection = Child<QListWidget>(local, "SelectionList");
-  for (int row = 0; row < 24; ++row) Click(selection, row);
   f.dialogs.InputAnswer("4");
-  Choose(local, "ltmnu_grup");
-  f.dialogs.Answer(Answer::Ok);
-  f.dialogs.Answer(Answer::No);
-  Choose(local, "ltmnu_match");
-  QWidget* local2 = f.window->FindChildWindow("dbLocal2");
+  QWidget* local2 = MatchProgram(f, 24);
   ASSERT_TRUE(local2);
   auto* list = Child<QListWidget>(local2, "List1");
   ASSERT_EQ(list->count(), 60);
-  for (int match = 1; match <= 60; ++match) {
-    QTest::keyClicks(Child<QLineEdit>(local2, "Text1"), QString::number(match));
-    QTest::keyClicks(Child<QLineEdit>(local2, "Text2"), "2");
-    QTest::keyClicks(Child<QLineEdit>(local2, "Text3"), match % 2 ? "0" : "1");
-    QTest::mouseClick(Child<QPushButton>(local2, "Command1"), Qt::LeftButton);
-  }
+  for (int match = 1; match <= 60; ++match) Type(local2, QString::number(match), "2", match % 2 ? "0" : "1");
   ASSERT_EQ(list->currentRow(), 59);
   local2->parentWidget()->resize(local2->parentWidget()->width(), 1);  // as small as it goes
   QApplication::processEvents();
