@@ -1,7 +1,6 @@
 #include "core/players/player_form.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "core/data/player_file.h"
 #include "core/text/characters.h"

@@ -1,7 +1,6 @@
 #include "core/players/player_lines.h"
 
 #include "core/text/align.h"
-#include "core/text/characters.h"
 
 namespace hrs {
 
